@@ -1,0 +1,43 @@
+# Entry points for people and CI. `make test` and `make run` work on a fresh Debian 12 machine:
+# they install what is missing (as root), configure, build and then test or start zel.
+
+BUILD      ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS       ?= $(shell nproc)
+# CI builds with warnings as errors.
+WERROR     ?= $(if $(CI),ON,OFF)
+# ON builds with the address and undefined-behaviour sanitizers (use another BUILD folder).
+SANITIZE   ?= OFF
+ARGS       ?=
+
+.PHONY: all setup configure build test run bench format format-check clean
+
+all: build
+
+setup:
+	@scripts/setup
+
+configure: setup
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DZEL_WERROR=$(WERROR) \
+		-DZEL_SANITIZE=$(SANITIZE) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) --timeout 300
+
+run: build
+	@$(BUILD)/bin/zel $(ARGS)
+
+bench: build
+	@$(BUILD)/bench/zel_bench
+
+format:
+	@git ls-files '*.h' '*.cpp' | xargs clang-format -i
+
+format-check:
+	@git ls-files '*.h' '*.cpp' | xargs clang-format --dry-run --Werror
+
+clean:
+	@rm -rf $(BUILD)
