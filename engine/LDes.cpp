@@ -166,59 +166,40 @@ inline void ProcessLanes(const uint32_t (&roundKeys)[32], unsigned char* blocks)
     }
 }
 
-unsigned char ReverseBits(unsigned char byte, int width) {
-    unsigned char reversed = 0;
-    for (int bit = 0; bit < width; ++bit) {
-        reversed = static_cast<unsigned char>(reversed << 1 | (byte >> bit & 1));
-    }
-    return reversed;
-}
-
-// Bit `position` (1 = most significant) of a value `width` bits wide.
-inline uint32_t BitAt(uint64_t value, int width, int position) {
-    return static_cast<uint32_t>(value >> (width - position) & 1);
-}
-
-uint32_t Rotate28(uint32_t half, int count) {
-    return (half << count | half >> (28 - count)) & 0x0FFFFFFF;
-}
-
-// The container's round keys: the standard schedule of the key whose bytes are the key text's
-// first 8 bytes with their bits reversed, each 48-bit round key then cut into the groups G1 to
-// G8 of its S-boxes, and S-box k given group p(k) with its six bits reversed. A stored file
-// format depends on this, not on FIPS 46.
+// The container's round keys. They follow the standard schedule (PC-1, the rotations, PC-2)
+// with three changes that stored files depend on: key bits are counted from the least
+// significant end of each byte; each 24-bit half round key is filled from its least significant
+// end; and every finished key word has its byte order reversed. Together these give S-box k the
+// round-key group p(k) = (6, 5, 8, 7, 2, 1, 4, 3)[k] with its six bits reversed.
 void ContainerRoundKeys(const char* keyText, bool decrypt, uint32_t (&roundKeys)[32]) {
-    constexpr int kGroupOfBox[8] = {6, 5, 8, 7, 2, 1, 4, 3};
-    uint64_t key = 0;
-    for (int i = 0; i < 8; ++i) {
-        key = key << 8 | ReverseBits(static_cast<unsigned char>(keyText[i]), 8);
+    const auto* key = reinterpret_cast<const unsigned char*>(keyText);
+    unsigned char chosen[56];
+    for (int j = 0; j < 56; ++j) {
+        const int l = kPermutedChoice1[j] - 1;
+        chosen[j] = key[l / 8] >> (l % 8) & 1;
     }
-    uint32_t c = 0;
-    uint32_t d = 0;
-    for (int i = 0; i < 28; ++i) {
-        c = c << 1 | BitAt(key, 64, kPermutedChoice1[i]);
-        d = d << 1 | BitAt(key, 64, kPermutedChoice1[i + 28]);
-    }
+    int shift = 0;
     for (int round = 0; round < 16; ++round) {
-        c = Rotate28(c, kRotations[round]);
-        d = Rotate28(d, kRotations[round]);
-        const uint64_t cd = uint64_t(c) << 28 | d;
-        unsigned char groups[8];
-        for (int group = 0; group < 8; ++group) {
-            unsigned char value = 0;
-            for (int bit = 0; bit < 6; ++bit) {
-                value = static_cast<unsigned char>(
-                    value << 1 | BitAt(cd, 56, kPermutedChoice2[6 * group + bit]));
-            }
-            groups[group] = value;
+        shift += kRotations[round];
+        unsigned char rotated[56];
+        for (int j = 0; j < 28; ++j) {
+            rotated[j] = chosen[(j + shift) % 28];
+            rotated[j + 28] = chosen[28 + (j + shift) % 28];
         }
-        uint32_t box[8];
-        for (int k = 0; k < 8; ++k) {
-            box[k] = ReverseBits(groups[kGroupOfBox[k] - 1], 6);
+        uint32_t high = 0;
+        uint32_t low = 0;
+        for (int j = 0; j < 24; ++j) {
+            high |= uint32_t(rotated[kPermutedChoice2[j] - 1]) << j;
+            low |= uint32_t(rotated[kPermutedChoice2[j + 24] - 1]) << j;
         }
+        // Groups 1 and 3 of each half go to the odd S-boxes, groups 2 and 4 to the even ones.
+        const uint32_t odd = (high >> 18 & 0x3F) << 24 | (high >> 6 & 0x3F) << 16 |
+                             (low >> 18 & 0x3F) << 8 | (low >> 6 & 0x3F);
+        const uint32_t even = (high >> 12 & 0x3F) << 24 | (high & 0x3F) << 16 |
+                              (low >> 12 & 0x3F) << 8 | (low & 0x3F);
         const int slot = 2 * (decrypt ? 15 - round : round);
-        roundKeys[slot] = box[0] << 24 | box[2] << 16 | box[4] << 8 | box[6];
-        roundKeys[slot + 1] = box[1] << 24 | box[3] << 16 | box[5] << 8 | box[7];
+        roundKeys[slot] = __builtin_bswap32(odd);
+        roundKeys[slot + 1] = __builtin_bswap32(even);
     }
 }
 
