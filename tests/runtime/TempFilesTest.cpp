@@ -1,37 +1,15 @@
 #include "LPath.h"
 #include "LTempFiles.h"
+#include "TempEnvironment.h"
 #include "TestFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <cstdlib>
 #include <filesystem>
 #include <set>
 
 namespace {
-
-// Points ZEL_TMPDIR somewhere for one test and puts the old value back afterwards.
-class ScopedTempRoot {
-public:
-    explicit ScopedTempRoot(const std::string& root) {
-        const char* old = std::getenv("ZEL_TMPDIR");
-        hadOld = old != nullptr;
-        oldValue = hadOld ? old : "";
-        setenv("ZEL_TMPDIR", root.c_str(), 1);
-    }
-    ~ScopedTempRoot() {
-        if (hadOld) {
-            setenv("ZEL_TMPDIR", oldValue.c_str(), 1);
-        } else {
-            unsetenv("ZEL_TMPDIR");
-        }
-    }
-
-private:
-    bool hadOld = false;
-    std::string oldValue;
-};
 
 mode_t ModeOf(const std::string& path) {
     struct stat status {};
@@ -49,10 +27,10 @@ bool IsTempName(const std::string& name, const std::string& prefix, const std::s
 
 TEST(TempFiles, RootIsVarTmpUnlessZelTmpdirNamesAnother) {
     {
-        ScopedTempRoot root("");
+        TempEnvironment root("ZEL_TMPDIR", "");
         EXPECT_EQ(LTempRoot(), "/var/tmp/");
     }
-    ScopedTempRoot root("/somewhere/else");
+    TempEnvironment root("ZEL_TMPDIR", "/somewhere/else");
     EXPECT_EQ(LTempRoot(), "/somewhere/else");
 }
 
@@ -75,7 +53,7 @@ TEST(TempFiles, TempNamesAreNewPrivateEmptyFiles) {
 
 TEST(TempFiles, TempFoldersArePrivateAndLiveUnderTheRoot) {
     TestFolder folder;
-    ScopedTempRoot root(folder.Path());
+    TempEnvironment root("ZEL_TMPDIR", folder.Path());
     std::string made = LFolderCreateTemp();
     ASSERT_FALSE(made.empty());
     EXPECT_EQ(LPathGetFolder(made), folder.Path());
@@ -83,7 +61,7 @@ TEST(TempFiles, TempFoldersArePrivateAndLiveUnderTheRoot) {
     EXPECT_EQ(ModeOf(made), S_IFDIR | 0700);
     EXPECT_NE(LFolderCreateTemp(), made);
 
-    ScopedTempRoot missing(folder / "missing");
+    TempEnvironment missing("ZEL_TMPDIR", folder / "missing");
     EXPECT_EQ(LFolderCreateTemp(), "");
 }
 
@@ -91,7 +69,7 @@ TEST(TempFiles, FolderBesideTheOutputWhenTheRootIsOnAnotherFileSystem) {
     TestFolder output;
     TestFolder sameSystem;
     {
-        ScopedTempRoot root(sameSystem.Path());
+        TempEnvironment root("ZEL_TMPDIR", sameSystem.Path());
         std::string made = LFolderCreateTempBeside(output / "out.zel");
         EXPECT_EQ(LPathGetFolder(made), sameSystem.Path()) << "same file system: the root";
     }
@@ -104,7 +82,7 @@ TEST(TempFiles, FolderBesideTheOutputWhenTheRootIsOnAnotherFileSystem) {
     }
     std::string otherRoot = "/dev/shm/zeltest-root-" + std::to_string(getpid());
     ASSERT_EQ(mkdir(otherRoot.c_str(), 0700), 0);
-    ScopedTempRoot root(otherRoot);
+    TempEnvironment root("ZEL_TMPDIR", otherRoot);
     std::string made = LFolderCreateTempBeside(output / "out.zel");
     std::filesystem::remove_all(otherRoot);
     ASSERT_FALSE(made.empty());
