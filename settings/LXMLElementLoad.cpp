@@ -1,10 +1,9 @@
 #include <sys/stat.h>
 
-#include <filesystem>
-
 #include "LFileDescriptor.h"
 #include "LFileIO.h"
 #include "LFileLock.h"
+#include "LFileStatus.h"
 #include "LXMLElement.h"
 #include "LXMLParseState.h"
 
@@ -39,8 +38,7 @@ bool ReadWholeFile(int fd, std::string& content) {
 
 bool LXMLElement::Load(const std::string& path, std::string& errorText) {
     errorText.clear();
-    std::error_code ignored;
-    if (!std::filesystem::exists(std::filesystem::symlink_status(path, ignored))) {
+    if (!LFileExists(path)) {
         SetFileError(errorText, "File does not exist: " + path);
         return false;
     }
