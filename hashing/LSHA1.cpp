@@ -4,9 +4,13 @@
 #include "LDigestText.h"
 #include "LSHA1Blocks.h"
 
+LSHA1BlocksFunction LSHA1BlocksWithoutSHAExtensions() {
+    return LSHA1HasBitManipulation() ? LSHA1BlocksBitManipulation : LSHA1BlocksPortable;
+}
+
 LSHA1BlocksFunction LSHA1Blocks() {
     static const LSHA1BlocksFunction chosen =
-        LSHA1HasSHAExtensions() ? LSHA1BlocksSHAExtensions : LSHA1BlocksPortable;
+        LSHA1HasSHAExtensions() ? LSHA1BlocksSHAExtensions : LSHA1BlocksWithoutSHAExtensions();
     return chosen;
 }
 
