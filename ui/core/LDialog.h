@@ -1,0 +1,24 @@
+#pragma once
+
+#include "LWindow.h"
+
+// A window run modally with OK, Cancel and Help. DoModal builds it from its template, runs the
+// hooks in their order (InitDialog, RefreshControls, commands, EvDestroy) and returns whether
+// it ended with OK.
+class LDialog : public LWindow {
+public:
+    using LWindow::LWindow;
+
+    // False at once, without a message, when the host cannot make the window.
+    virtual bool DoModal(LWindow* parent);
+
+protected:
+    // Creates the controls: by default the template's layout at (0, 0) with the standard
+    // buttons.
+    virtual void BuildControls();
+    // The window's place on the screen: by default centred horizontally on the main screen, at
+    // a third of the free height.
+    virtual LRect Placement() const;
+    // Runs once the window is shown and refreshed, before the modal loop.
+    virtual void AfterShow() {}
+};
