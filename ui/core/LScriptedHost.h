@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // A UI host for tests: it answers dialogs, message boxes and choosers from a script, records
@@ -54,6 +55,8 @@ public:
 
     // What happened.
     const std::vector<std::string>& Faults() const { return faults; }
+    // The faults so far, forgotten by the host (a test that expects them).
+    std::vector<std::string> TakeFaults() { return std::exchange(faults, {}); }
     bool ScriptDone() const { return steps.empty(); }
     // Everything shown, in order, one line each: "window: TITLE", "box: CAPTION | MESSAGE",
     // "chooser: PROMPT", "tip: TEXT", "url: URL", "clipboard: TEXT".
