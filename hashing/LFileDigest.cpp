@@ -3,7 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <vector>
+#include <memory>
 
 #include "LFileDescriptor.h"
 #include "LFileLock.h"
@@ -18,6 +18,11 @@ namespace {
 constexpr unsigned int kLockWaitMs = 1000;
 // Larger than a page cache read-ahead unit, small enough to stay in the processor's cache.
 constexpr size_t kReadSize = 64 * 1024;
+
+// Page aligned: the kernel copies out of the page cache noticeably faster into whole pages.
+struct ReadBuffer {
+    alignas(4096) unsigned char bytes[kReadSize];
+};
 
 constexpr int kCannotRead = -1;
 constexpr int kDone = 0;
@@ -35,12 +40,12 @@ int ReadFile(LProcessInterface* process, const std::string& path, Update update)
     if (!file.IsOpen()) {
         return kCannotRead;
     }
-    std::vector<unsigned char> buffer(kReadSize);
+    auto buffer = std::make_unique<ReadBuffer>();
     for (;;) {
         if (StopRequested(process)) {
             return kStopped;
         }
-        ssize_t got = ::read(file.Get(), buffer.data(), buffer.size());
+        ssize_t got = ::read(file.Get(), buffer->bytes, sizeof buffer->bytes);
         if (got < 0 && errno == EINTR) {
             continue;
         }
@@ -50,7 +55,7 @@ int ReadFile(LProcessInterface* process, const std::string& path, Update update)
         if (got == 0) {
             return kDone;
         }
-        update(buffer.data(), static_cast<size_t>(got));
+        update(buffer->bytes, static_cast<size_t>(got));
     }
 }
 
