@@ -154,21 +154,29 @@ TEST(FileDigest, UnreadablePathsGiveTheEmptyText) {
 // of them ends the run with the stop value and no result text.
 TEST(FileDigest, StoppableFormsStopWhenAsked) {
     TestFolder folder;
-    const std::string path = folder / "large";
-    // Three full reads, a short one, the empty one, then the final step: six questions.
-    WriteFile(path, RandomBytes(3 * 65536 + 1, 7));
+    const std::string small = folder / "small";
+    const std::string large = folder / "large";
+    WriteFile(small, "abc");
+    WriteFile(large, RandomBytes(3 * 65536 + 1, 7));
+    struct Case {
+        const std::string& path;
+        int stopAt;
+    };
+    // The small file: its one piece, the empty read, the final step. The large one: a stop
+    // between two pieces.
+    const Case cases[] = {{small, 1}, {small, 2}, {small, 3}, {large, 2}};
     for (const Form& form : kForms) {
-        for (int stopAt : {1, 2, 5, 6}) {
-            StopAfter process(stopAt);
-            char result[49] = "stale";
-            EXPECT_EQ(form.stoppable(process, path, result), 1) << form.name << ' ' << stopAt;
-            EXPECT_STREQ(result, "") << form.name << ' ' << stopAt;
-            EXPECT_EQ(process.asked, stopAt) << form.name << " went on after the stop";
-        }
-        StopAfter lateStop(7);
+        StopAfter counting(0);
         char result[49];
-        EXPECT_EQ(form.stoppable(lateStop, path, result), 0) << form.name;
-        EXPECT_EQ(result, Digest(form, path)) << form.name;
+        EXPECT_EQ(form.stoppable(counting, small, result), 0) << form.name;
+        EXPECT_EQ(counting.asked, 3) << form.name;
+        for (const Case& c : cases) {
+            StopAfter process(c.stopAt);
+            std::strcpy(result, "stale");
+            EXPECT_EQ(form.stoppable(process, c.path, result), 1) << form.name << ' ' << c.stopAt;
+            EXPECT_STREQ(result, "") << form.name << ' ' << c.stopAt;
+            EXPECT_EQ(process.asked, c.stopAt) << form.name << " went on after the stop";
+        }
     }
 }
 
