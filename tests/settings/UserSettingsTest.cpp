@@ -258,4 +258,16 @@ TEST_F(UserSettings, AnUnreadableFileIsNotReplaced) {
     EXPECT_EQ(ReadFile(PreferencesPath()), "<Crypto>\n\t<A value=\"1\"/>\n</Crypto>\n");
 }
 
+TEST_F(UserSettings, AFolderThatCannotBeWrittenLeavesTheFileAsItWas) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root writes into every folder";
+    }
+    LUserSettingSet("Crypto", "A", "1");
+    chmod((folder / "config/zel").c_str(), 0500);
+    LUserSettingSet("Crypto", "A", "2");
+    chmod((folder / "config/zel").c_str(), 0700);
+    EXPECT_EQ(Get("Crypto", "A"), "1");
+    EXPECT_EQ(FolderEntries(folder / "config/zel").size(), 2u);
+}
+
 }  // namespace
