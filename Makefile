@@ -10,7 +10,7 @@ WERROR     ?= $(if $(CI),ON,OFF)
 SANITIZE   ?= OFF
 ARGS       ?=
 
-.PHONY: all setup configure build test run bench format format-check clean
+.PHONY: all setup configure build test run bench bench-compare format format-check clean
 
 all: build
 
@@ -32,6 +32,10 @@ run: build
 
 bench: build
 	@$(BUILD)/bench/zel_bench
+
+# Our speed beside OpenSSL's and rhash's on the same data, as ratios.
+bench-compare: build
+	@bench/compare $(BUILD)/bench/zel_bench
 
 format:
 	@git ls-files '*.h' '*.cpp' | xargs clang-format -i
