@@ -3,6 +3,7 @@
 #include <strings.h>
 
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -224,78 +225,103 @@ struct LSectionEnd {
     }
 };
 
-void ReadContentAtDepth(LXMLParseState& state, LXMLElement& node, int depth) {
-    std::string pending;
-    pending.reserve(32);
-    bool cdata = false;
-    bool comment = false;
-    LSectionEnd sectionEnd;
-    bool handedBack = false;
-    int c = kEnd;
-    for (;;) {
-        if (!handedBack) {
-            c = state.ReadChar();
-        }
-        handedBack = false;
-        if (c == kEnd) {
-            if (node.name) {
-                state.SetError("(EOF) Element <" + *node.name + "> should be terminated with </" +
-                               *node.name + ">. Check you have terminated your element properly.");
+// Reads the content of one node: text, references, comments, CDATA sections and elements.
+class LContentReader {
+public:
+    LContentReader(LXMLParseState& parseState, LXMLElement& contentNode, int nodeDepth)
+        : state(parseState), node(contentNode), depth(nodeDepth) {
+        pending.reserve(32);
+    }
+
+    void Run() {
+        int next = kNoChar;
+        for (;;) {
+            const int c = next != kNoChar ? std::exchange(next, kNoChar) : state.ReadChar();
+            if (c == kEnd) {
+                ReportEndOfInput();
+                break;
             }
-            break;
-        }
-        if (cdata) {
-            pending.push_back(static_cast<char>(c));
-            if (sectionEnd.Feed(c)) {
-                pending.resize(pending.size() - 3);
-                cdata = false;
+            if (mode != Mode::Text) {
+                TakeInSection(c);
+            } else if (c == '&') {
+                pending.push_back(static_cast<char>(ReadReference(state)));
+            } else if (c != '<') {
+                pending.push_back(static_cast<char>(c));
+            } else if (!ReadTag(next)) {
+                break;
             }
-            continue;
         }
-        if (comment) {
-            comment = !sectionEnd.Feed(c);
-            continue;
+        FlushText(node, pending);
+    }
+
+private:
+    static constexpr int kNoChar = -2;
+    enum class Mode { Text, CDATA, Comment };
+
+    void ReportEndOfInput() {
+        if (node.name) {
+            state.SetError("(EOF) Element <" + *node.name + "> should be terminated with </" +
+                           *node.name + ">. Check you have terminated your element properly.");
         }
-        if (c == '&') {
-            pending.push_back(static_cast<char>(ReadReference(state)));
-            continue;
-        }
-        if (c != '<') {
+    }
+
+    // CDATA keeps its characters, a comment drops them; both end at their closing mark.
+    void TakeInSection(int c) {
+        if (mode == Mode::CDATA) {
             pending.push_back(static_cast<char>(c));
-            continue;
         }
+        if (sectionEnd.Feed(c)) {
+            if (mode == Mode::CDATA) {
+                pending.resize(pending.size() - sectionEnd.mark.size());
+            }
+            mode = Mode::Text;
+        }
+    }
+
+    // After '<'. False when the content ends here; next may receive a character to go on with.
+    bool ReadTag(int& next) {
         const LXMLToken tag = ReadToken(state, true);
         if (tag.cdata) {
-            cdata = true;
+            mode = Mode::CDATA;
             sectionEnd = LSectionEnd{"]]>", {}};
-            c = tag.end;
-            handedBack = true;
-            continue;
+            next = tag.end;
+            return true;
         }
         if (tag.text == kCommentOpen) {
-            comment = true;
+            mode = Mode::Comment;
             sectionEnd = LSectionEnd{"-->", {}};
-            continue;
+            return true;
         }
         if (tag.text.empty() && tag.end == '/') {
             ReadClosingTag(state, node);
-            break;
+            return false;
         }
         if (tag.text.empty()) {
             state.SetError("Misplaced < without name. Use &lt; instead of < if appropriate.");
-            break;
+            return false;
         }
         FlushText(node, pending);
         if (depth >= kXMLMaxDepth) {
             state.SetError("Elements are nested deeper than " + std::to_string(kXMLMaxDepth) +
                            " levels.");
             state.Stop();
-            break;
+            return false;
         }
         LXMLElement& child = node.AddChild(LXMLElement::MakeElement(tag.text));
         ReadStartTag(state, child, tag.end, depth + 1);
+        return true;
     }
-    FlushText(node, pending);
+
+    LXMLParseState& state;
+    LXMLElement& node;
+    const int depth;
+    std::string pending;
+    Mode mode = Mode::Text;
+    LSectionEnd sectionEnd;
+};
+
+void ReadContentAtDepth(LXMLParseState& state, LXMLElement& node, int depth) {
+    LContentReader(state, node, depth).Run();
 }
 
 }  // namespace
