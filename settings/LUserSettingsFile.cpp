@@ -56,6 +56,15 @@ std::pair<std::string, std::string> ElementNames(const std::string& composedKey)
     return {ElementName(composedKey.substr(0, slash)), ElementName(composedKey.substr(slash + 1))};
 }
 
+// Another copy of the program may be creating the same folders right now, which makes a pass
+// give up at the level it lost; each further pass starts below the levels that now exist.
+bool MakeFolder(const std::string& folder) {
+    for (int pass = 0; pass < 16 && !LFolderExists(folder); ++pass) {
+        LFolderCreateWithParents(folder, 0700);
+    }
+    return LFolderExists(folder);
+}
+
 }  // namespace
 
 std::string LUserSettingsFolder() {
@@ -83,7 +92,9 @@ bool LUserSettingsRead(const std::string& composedKey, std::string& value) {
 
 bool LUserSettingsWrite(const std::string& composedKey, const std::string& value) {
     const std::string folder = LUserSettingsFolder();
-    LFolderCreateWithParents(folder, 0700);
+    if (!MakeFolder(folder)) {
+        return false;
+    }
     const LSettingsFileLock lock(folder + "/preferences.xml.lock");
     if (!lock.IsLocked()) {
         return false;
