@@ -1,19 +1,30 @@
 #include "LDialog.h"
 
 #include "LPlacement.h"
-#include "LUIHost.h"
 
 bool LDialog::DoModal(LWindow* parentWindow) {
+    runModally = true;
+    if (!Open(parentWindow, LWindowForm::Modal)) {
+        runModally = false;
+        return false;
+    }
+    if (!ended) {
+        LUIHostCurrent().RunModalLoop(*this);
+    }
+    Dispose();
+    runModally = false;
+    return endedWithOK;
+}
+
+bool LDialog::Open(LWindow* parentWindow, LWindowForm form) {
     LUIHost& host = LUIHostCurrent();
     parent = parentWindow;
     ended = false;
     endedWithOK = false;
-    runModally = true;
     ClearControls();
     BuildControls();
     SetFrame(Placement());
-    if (!host.CreateWindow(*this, parent, LWindowForm::Modal)) {
-        runModally = false;
+    if (!host.CreateWindow(*this, parent, form)) {
         return false;
     }
     created = true;
@@ -24,9 +35,14 @@ bool LDialog::DoModal(LWindow* parentWindow) {
     RefreshControls();
     FocusFirstControl();
     AfterShow();
-    if (!ended) {
-        host.RunModalLoop(*this);
+    return true;
+}
+
+void LDialog::Dispose() {
+    if (!created) {
+        return;
     }
+    LUIHost& host = LUIHostCurrent();
     visible = false;
     active = false;
     host.ShowWindow(*this, false);
@@ -36,8 +52,6 @@ bool LDialog::DoModal(LWindow* parentWindow) {
     }
     host.DestroyWindow(*this);
     created = false;
-    runModally = false;
-    return endedWithOK;
 }
 
 void LDialog::BuildControls() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LUIHost.h"
 #include "LWindow.h"
 
 // A window run modally with OK, Cancel and Help. DoModal builds it from its template, runs the
@@ -11,6 +12,14 @@ public:
 
     // False at once, without a message, when the host cannot make the window.
     virtual bool DoModal(LWindow* parent);
+
+    // Shows the window without running a modal loop (a progress window, as a sheet on parent
+    // or free-standing): built, placed, made, initialised, shown and refreshed. False when the
+    // host cannot make it. Dispose ends it.
+    bool Open(LWindow* parent, LWindowForm form);
+    // Hides the window, runs EvDestroy, brings a shown parent to the front again and lets the
+    // host dispose of the window.
+    void Dispose();
 
 protected:
     // Creates the controls: by default the template's layout at (0, 0) with the standard

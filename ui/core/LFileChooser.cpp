@@ -3,6 +3,7 @@
 #include "LFileStatus.h"
 #include "LMenuBarLock.h"
 #include "LPath.h"
+#include "LSheet.h"
 #include "LStandardFolders.h"
 #include "LUIHost.h"
 #include "LWindow.h"
@@ -25,8 +26,7 @@ LChooserRequest Request(LChooserKind kind, LWindow* parent, const std::string& p
     LChooserRequest request;
     request.kind = kind;
     request.parent = parent;
-    request.sheet =
-        parent != nullptr && parent->IsVisible() && LUIHostCurrent().CanAttachSheet(*parent);
+    request.sheet = LShowAsSheet(parent);
     request.prompt = prompt;
     return request;
 }

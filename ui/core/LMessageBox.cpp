@@ -2,6 +2,7 @@
 
 #include "LCommand.h"
 #include "LMenuBarLock.h"
+#include "LSheet.h"
 #include "LUIHost.h"
 #include "LWindow.h"
 
@@ -11,10 +12,9 @@ namespace {
 
 LMessageBoxRequest Request(LWindow* parent, const std::string& message, const std::string& caption,
                            LMessageBoxIcon icon) {
-    LUIHost& host = LUIHostCurrent();
     LMessageBoxRequest request;
     request.parent = parent;
-    request.sheet = parent != nullptr && parent->IsVisible() && host.CanAttachSheet(*parent);
+    request.sheet = LShowAsSheet(parent);
     request.icon = icon;
     request.caption = caption;
     request.message = message;

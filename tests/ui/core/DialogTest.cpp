@@ -111,3 +111,19 @@ TEST_F(Dialog, DisabledAndHiddenControlsTakeNoInput) {
     EXPECT_TRUE(dialog.DoModal(nullptr));
     EXPECT_THAT(dialog.calls, ::testing::Not(::testing::Contains("Command 105")));
 }
+
+TEST_F(Dialog, OpenShowsAWindowWithoutAModalLoopUntilDisposed) {
+    ProbeDialog parent;
+    host.Inspect([&](LWindow& shownParent) {
+            EXPECT_TRUE(dialog.Open(&shownParent, LWindowForm::Sheet));
+            EXPECT_TRUE(dialog.IsVisible());
+            dialog.Close(kLCommandOK);  // only a modal run ends with Close
+            EXPECT_FALSE(dialog.IsEnded());
+            dialog.Dispose();
+            EXPECT_FALSE(dialog.IsVisible());
+        })
+        .Click(kLCommandCancel);
+    parent.DoModal(nullptr);
+    EXPECT_THAT(dialog.calls, ElementsAre("InitDialog", "RefreshControls", "EvDestroy"));
+    EXPECT_THAT(host.Log(), ElementsAre("window: Probe", "window: Probe"));
+}
