@@ -1,3 +1,4 @@
+#include "LCommand.h"
 #include "LListColumns.h"
 #include "LUserSettings.h"
 #include "ScriptedTest.h"
@@ -118,4 +119,27 @@ TEST_F(ListColumnSettings, TheEditHintReachesTheList) {
     EXPECT_EQ(dialog.FindControl(104)->editHint, "Click on the \"Extension\" column to edit it");
     EXPECT_EQ(dialog.FindControl(104)->columns[0].width, 648);
     EXPECT_TRUE(dialog.FindControl(104)->columns[0].editable);
+}
+
+TEST_F(ListColumnSettings, AShownListKeepsTheWidthsTheUserDragsTo) {
+    struct ChecksumLike : ProbeDialog {
+        void InitDialog() override {
+            ListSetColumns(104,
+                           {{"File", 20, LListColumnText, false},
+                            {"Hash", 10, LListColumnText | kLListColumnEditable, true}},
+                           "Checksum");
+        }
+    };
+    ChecksumLike first;
+    host.ResizeColumn(104, 0, 120).Click(kLCommandOK);
+    EXPECT_TRUE(first.DoModal(nullptr));
+    ChecksumLike second;
+    host.Inspect([](LWindow& w) {
+            const LControl& list = *w.FindControl(104);
+            EXPECT_EQ(list.columns[0].width, 120);
+            EXPECT_EQ(list.columns[1].width, 300 - 120);
+            EXPECT_EQ(list.editHint, "Click on the \"Hash\" column to edit it");
+        })
+        .Click(kLCommandOK);
+    EXPECT_TRUE(second.DoModal(nullptr));
 }
