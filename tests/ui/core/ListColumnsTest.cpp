@@ -1,10 +1,10 @@
 #include "LCommand.h"
 #include "LListColumns.h"
 #include "LUserSettings.h"
+#include "PrivateSettings.h"
 #include "ScriptedTest.h"
-#include "TestFolder.h"
 
-#include <cstdlib>
+#include <filesystem>
 
 using ::testing::ElementsAre;
 
@@ -60,23 +60,9 @@ TEST(ListColumns, StoredWidthsReplaceDeclaredOnesButNotTheFill) {
 // Widths kept in the user's settings, in a private configuration folder.
 class ListColumnSettings : public ScriptedTest {
 protected:
-    void SetUp() override {
-        const char* old = std::getenv("XDG_CONFIG_HOME");
-        saved = old != nullptr ? std::optional<std::string>(old) : std::nullopt;
-        setenv("XDG_CONFIG_HOME", folder.Path().c_str(), 1);
-        LLayoutListView(dialog, 104, {18, 40, 648, 240});
-    }
-    void TearDown() override {
-        ScriptedTest::TearDown();
-        if (saved) {
-            setenv("XDG_CONFIG_HOME", saved->c_str(), 1);
-        } else {
-            unsetenv("XDG_CONFIG_HOME");
-        }
-    }
+    void SetUp() override { LLayoutListView(dialog, 104, {18, 40, 648, 240}); }
 
-    TestFolder folder;
-    std::optional<std::string> saved;
+    PrivateSettings settings;
     ProbeDialog dialog;
     const std::vector<LListColumn> columns{{"Name", 20, LListColumnText, false},
                                            {"Hash", 30, LListColumnText, false}};
@@ -110,7 +96,7 @@ TEST_F(ListColumnSettings, AListWithoutASectionStoresNothing) {
     dialog.ListSetColumns(104, columns, nullptr);
     EXPECT_TRUE(dialog.UserResizeColumn(104, 0, 180));
     EXPECT_EQ(LUserSettingGet<int>("Checksum", "ColumnWidth1", 0), 0);
-    EXPECT_FALSE(std::filesystem::exists(folder / "zel/preferences.xml"));
+    EXPECT_FALSE(std::filesystem::exists(settings.Folder() / "zel/preferences.xml"));
 }
 
 TEST_F(ListColumnSettings, TheEditHintReachesTheList) {

@@ -1,7 +1,10 @@
 #include "LCommand.h"
+#include "LDontShowAgainSetting.h"
 #include "LFileExistsQuestion.h"
 #include "LMenuBarLock.h"
 #include "LMessageBox.h"
+#include "LUserSettings.h"
+#include "PrivateSettings.h"
 #include "ScriptedTest.h"
 
 #include <functional>
@@ -174,4 +177,18 @@ TEST(NoHost, EveryQuestionCountsAsCancelledAndNoWindowOpens) {
     ProbeDialog dialog;
     EXPECT_FALSE(dialog.DoModal(nullptr));
     EXPECT_THAT(dialog.calls, ::testing::IsEmpty());
+}
+
+TEST_F(MessageBox, ADontShowAgainSettingSilencesTheMessageOnceTicked) {
+    PrivateSettings settings;
+    host.Answer(0, false).Answer(0, true);
+    for (bool shown : {true, true, false}) {
+        EXPECT_EQ(LMessageBoxDontShowAgainSetting(nullptr, "Encrypt process finished successfully",
+                                                  "ZEL Encryption", "Settings",
+                                                  "ShowSuccessEncrypt", "OK"),
+                  shown);
+    }
+    EXPECT_EQ(host.MessageBoxes().size(), 2u);
+    EXPECT_EQ(host.MessageBoxes()[0].tickText, "Do not show again.");
+    EXPECT_TRUE(LUserSettingGet<bool>("Settings", "ShowSuccessEncrypt", false));
 }
