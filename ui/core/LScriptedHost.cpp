@@ -6,6 +6,7 @@
 
 #include <poll.h>
 #include <algorithm>
+#include <utility>
 
 LScriptedHost& LScriptedHost::Type(int id, const std::string& text) {
     return Add({.kind = StepKind::Type, .id = id, .text = text});
@@ -94,6 +95,9 @@ void LScriptedHost::SetFocus(LWindow& owner, const LControl& control) {
 
 void LScriptedHost::RunModalLoop(LWindow& window) {
     while (!window.IsEnded()) {
+        if (FireTimer() && (window.IsEnded() || steps.empty())) {
+            continue;
+        }
         if (steps.empty()) {
             Fault("the script ended while \"" + window.GetTitle() + "\" was open");
             window.UserRequestClose();
@@ -115,6 +119,7 @@ void LScriptedHost::EndModalLoop(LWindow& /*window*/) {}
 void LScriptedHost::DestroyWindow(LWindow& window) {
     progressWindows.erase(std::remove(progressWindows.begin(), progressWindows.end(), &window),
                           progressWindows.end());
+    std::erase_if(timers, [&window](const auto& timer) { return timer.first == &window; });
 }
 
 void LScriptedHost::BeginModalState(LWindow& /*window*/) {}
@@ -152,6 +157,15 @@ LUIWaitResult LScriptedHost::WaitForEvent(unsigned int ms, int wakeFd) {
     }
     Sleep(ms);
     return LUIWaitResult::TimedOut;
+}
+
+void LScriptedHost::SetTimer(LWindow& window, int id, unsigned int /*ms*/) {
+    KillTimer(window, id);
+    timers.emplace_back(&window, id);
+}
+
+void LScriptedHost::KillTimer(LWindow& window, int id) {
+    std::erase(timers, std::pair{&window, id});
 }
 
 LMessageBoxAnswer LScriptedHost::ShowMessageBox(const LMessageBoxRequest& request) {
@@ -260,6 +274,17 @@ bool LScriptedHost::ApplyToControl(LWindow& window, const Step& step) {
         default:
             return false;
     }
+}
+
+bool LScriptedHost::FireTimer() {
+    if (timers.empty()) {
+        return false;
+    }
+    // One-shot: it is gone before it runs, so its handler may set it again.
+    const auto [window, id] = timers.front();
+    timers.erase(timers.begin());
+    window->EvTimer(id);
+    return true;
 }
 
 bool LScriptedHost::EventPoint() {

@@ -19,6 +19,7 @@
 // itself); a chooser takes a Choose or CancelChooser step. A step that does not fit where it
 // is taken, or a control that is missing, hidden or disabled, is recorded as a fault; when
 // the script runs out while a dialog is open, the dialog is closed as cancelled (a fault too).
+// Timers fire without waiting, oldest first, one before each step a modal loop takes.
 class LScriptedHost : public LUIHost {
 public:
     // A bubble tip as it was shown.
@@ -90,6 +91,8 @@ public:
     void SetMenuBarEnabled(bool enabled) override;
     bool PumpEvents() override;
     LUIWaitResult WaitForEvent(unsigned int ms, int wakeFd) override;
+    void SetTimer(LWindow& window, int id, unsigned int ms) override;
+    void KillTimer(LWindow& window, int id) override;
     LMessageBoxAnswer ShowMessageBox(const LMessageBoxRequest& request) override;
     bool ShowChooser(const LChooserRequest& request, LChooserAnswer& answer) override;
     void SetClipboardText(const std::string& text) override;
@@ -128,6 +131,8 @@ private:
     LScriptedHost& Add(Step step);
     void Apply(LWindow& window, const Step& step);
     bool ApplyToControl(LWindow& window, const Step& step);
+    // Fires the oldest timer; false when none is set.
+    bool FireTimer();
     // Counts an event point and presses Cancel when it is due; true when it did.
     bool EventPoint();
     void Fault(const std::string& text);
@@ -141,6 +146,7 @@ private:
     std::vector<std::string> urls;
     std::string clipboard;
     std::vector<LWindow*> progressWindows;
+    std::vector<std::pair<LWindow*, int>> timers;
     LRect screen{0, 0, 1440, 900};
     bool sheets = true;
     bool creationFails = false;

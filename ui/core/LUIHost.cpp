@@ -40,6 +40,8 @@ public:
         return poll(&member, 1, LPollTimeout(ms)) > 0 ? LUIWaitResult::Ready
                                                       : LUIWaitResult::TimedOut;
     }
+    void SetTimer(LWindow&, int, unsigned int) override {}
+    void KillTimer(LWindow&, int) override {}
     LMessageBoxAnswer ShowMessageBox(const LMessageBoxRequest& request) override {
         return {-1, request.tick};
     }

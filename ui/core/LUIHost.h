@@ -91,6 +91,12 @@ public:
     // wakeFd (when not -1) to become readable; the descriptor is not read.
     virtual LUIWaitResult WaitForEvent(unsigned int ms, int wakeFd) = 0;
 
+    // A one-shot timer: about ms milliseconds later the event loop calls window.EvTimer(id).
+    // Setting a pending id of the same window again reschedules it. A window's timers go when
+    // its platform window is destroyed.
+    virtual void SetTimer(LWindow& window, int id, unsigned int ms) = 0;
+    virtual void KillTimer(LWindow& window, int id) = 0;
+
     // Shows the box modally and returns the user's answer.
     virtual LMessageBoxAnswer ShowMessageBox(const LMessageBoxRequest& request) = 0;
 

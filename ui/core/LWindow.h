@@ -38,6 +38,8 @@ public:
     virtual void RefreshControls() {}
     virtual void Command(int /*id*/) {}
     virtual void EvActivate() {}
+    // A timer set through the host (LUIHost::SetTimer) fired.
+    virtual void EvTimer(int /*id*/) {}
 
     // Ends the modal loop; the OK flag is set when command is OK. A window that is not run
     // modally ignores it.

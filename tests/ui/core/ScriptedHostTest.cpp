@@ -91,3 +91,26 @@ TEST(HelpTopic, NamesTheHTMLFileInTheHelpFolderOnce) {
     LOpenHelpTopic("encryptemail");
     EXPECT_THAT(host.URLs(), ElementsAre("file://" + folder + "encryptemail.html"));
 }
+
+TEST_F(ScriptedHost, TimersFireOnceFromTheModalLoopAndGoWithTheirWindow) {
+    struct Timed : ProbeDialog {
+        void InitDialog() override {
+            LUIHostCurrent().SetTimer(*this, 100, 0);
+            LUIHostCurrent().SetTimer(*this, 7, 50);
+            LUIHostCurrent().SetTimer(*this, 100, 10);  // rescheduled, not doubled
+            LUIHostCurrent().SetTimer(*this, 8, 10);
+            LUIHostCurrent().KillTimer(*this, 8);
+        }
+        void EvTimer(int id) override {
+            calls.push_back("EvTimer " + std::to_string(id));
+            if (id == 7) {
+                LUIHostCurrent().SetTimer(*this, 9, 0);  // set again from a handler
+            }
+        }
+    } dialog;
+    host.Click(105).Click(kLCommandCancel);
+    EXPECT_FALSE(dialog.DoModal(nullptr));
+    // One timer before each step; 9, set last, is still pending when the window goes.
+    EXPECT_THAT(dialog.calls, ElementsAre("RefreshControls", "EvTimer 7", "Command 105",
+                                          "EvTimer 100", "EvCancel", "EvDestroy"));
+}
