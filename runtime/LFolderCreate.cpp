@@ -21,7 +21,8 @@ bool LFolderCreateWithParents(const std::string& path, mode_t mode) {
         missing.push_back(parent);
     }
     for (auto ancestor = missing.rbegin(); ancestor != missing.rend(); ++ancestor) {
-        if (!LFolderCreate(*ancestor, mode)) {
+        // Another process may make the same ancestor at the same moment; that is no failure.
+        if (!LFolderCreate(*ancestor, mode) && !LFolderExists(*ancestor)) {
             return false;
         }
     }
