@@ -4,6 +4,7 @@
 #include "LRunCommand.h"
 #include "LRunCommandProcess.h"
 #include "LTiming.h"
+#include "TestFiles.h"
 #include "TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -17,13 +18,6 @@
 #include <thread>
 
 namespace {
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 bool WaitForFile(const std::string& path, unsigned int ms) {
     LDeadline deadline(ms);

@@ -1,5 +1,6 @@
 #include "LFileCopy.h"
 #include "LFileDescriptor.h"
+#include "TestFiles.h"
 #include "TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -13,17 +14,6 @@
 #include <sstream>
 
 namespace {
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteAll(const std::string& path, const std::string& data) {
-    std::ofstream(path, std::ios::binary) << data;
-}
 
 std::string LinkTarget(const std::string& path) {
     std::error_code error;

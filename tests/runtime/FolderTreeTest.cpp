@@ -1,6 +1,7 @@
 #include "LFileDescriptor.h"
 #include "LFileStatus.h"
 #include "LFolderTree.h"
+#include "TestFiles.h"
 #include "TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -17,17 +18,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteAll(const std::string& path, const std::string& data) {
-    std::ofstream(path, std::ios::binary) << data;
-}
 
 mode_t ModeOf(const std::string& path) {
     struct stat status {};

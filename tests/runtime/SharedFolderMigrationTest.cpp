@@ -2,6 +2,7 @@
 #include "LSharedFolderMigration.h"
 #include "LStandardFolders.h"
 #include "TempEnvironment.h"
+#include "TestFiles.h"
 #include "TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -9,17 +10,6 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-
-namespace {
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-}  // namespace
 
 TEST(SharedFolderMigration, CopiesTheOlderTreeOnceAndWritesTheMarker) {
     TestFolder data;
