@@ -25,7 +25,7 @@ std::string StartFolder(std::initializer_list<std::string> candidates) {
 LChooserRequest Request(LChooserKind kind, LWindow* parent, const std::string& prompt) {
     LChooserRequest request;
     request.kind = kind;
-    request.parent = parent;
+    request.parent = LSheetParent(parent);
     request.sheet = LShowAsSheet(parent);
     request.prompt = prompt;
     return request;

@@ -13,7 +13,7 @@ namespace {
 LMessageBoxRequest Request(LWindow* parent, const std::string& message, const std::string& caption,
                            LMessageBoxIcon icon) {
     LMessageBoxRequest request;
-    request.parent = parent;
+    request.parent = LSheetParent(parent);
     request.sheet = LShowAsSheet(parent);
     request.icon = icon;
     request.caption = caption;

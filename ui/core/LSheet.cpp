@@ -3,6 +3,11 @@
 #include "LUIHost.h"
 #include "LWindow.h"
 
-bool LShowAsSheet(const LWindow* parent) {
-    return parent != nullptr && parent->IsVisible() && LUIHostCurrent().CanAttachSheet(*parent);
+bool LShowAsSheet(LWindow* parent) {
+    LWindow* window = LSheetParent(parent);
+    return window != nullptr && window->IsVisible() && LUIHostCurrent().CanAttachSheet(*window);
+}
+
+LWindow* LSheetParent(LWindow* parent) {
+    return parent != nullptr ? &parent->TopLevel() : nullptr;
 }

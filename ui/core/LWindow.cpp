@@ -503,6 +503,14 @@ LWindow* LWindow::FindInputOwner(int id) {
     return id != -1 && own != controls.end() ? this : nullptr;
 }
 
+LWindow& LWindow::TopLevel() {
+    LWindow* top = this;
+    while (top->container != nullptr) {
+        top = top->container;
+    }
+    return *top;
+}
+
 void LWindow::RouteFromPage(LWindow& page, int command) {
     page.Command(LCommandNumber(command));
 }
@@ -526,12 +534,8 @@ void LWindow::SetFrame(const LRect& rect) {
 }
 
 void LWindow::NotifyWindowChanged() {
-    LWindow* top = this;
-    while (top->container != nullptr) {
-        top = top->container;
-    }
-    if (top->created) {
-        LUIHostCurrent().WindowChanged(*top);
+    if (LWindow& top = TopLevel(); top.created) {
+        LUIHostCurrent().WindowChanged(top);
     }
 }
 
@@ -551,11 +555,7 @@ void LWindow::NotifyControlChanged(const LControl& control) {
 }
 
 bool LWindow::IsCreated() const {
-    const LWindow* top = this;
-    while (top->container != nullptr) {
-        top = top->container;
-    }
-    return top->created;
+    return const_cast<LWindow*>(this)->TopLevel().created;
 }
 
 LControl* LWindow::Find(int id) {

@@ -121,6 +121,8 @@ public:
     const std::deque<LControl>& Controls() const { return controls; }
     const std::vector<LWindow*>& Pages() const { return pages; }
     LWindow* Container() const { return container; }
+    // The window itself, or for a page the window that holds it.
+    LWindow& TopLevel();
     LWindow* Parent() const { return parent; }
     const LDialogTemplate& Template() const { return dialogTemplate; }
     // Screen position and content size.

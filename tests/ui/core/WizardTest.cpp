@@ -1,4 +1,5 @@
 #include "LCommand.h"
+#include "LMessageBox.h"
 #include "LWizardDialog.h"
 #include "ScriptedTest.h"
 
@@ -209,4 +210,15 @@ TEST_F(Wizard, HelpGoesToTheCurrentPageAndCloseActsAsCancel) {
     EXPECT_FALSE(wizard.DoModal(nullptr));
     EXPECT_THAT(host.URLs(), ElementsAre(::testing::EndsWith("/help/index.html")));
     EXPECT_THAT(journal, ::testing::Contains("1 EvCancel"));
+}
+
+TEST_F(Wizard, BoxesAskedFromAPageHangOnTheWizard) {
+    AddPages(1);
+    host.Inspect(
+            [this](LWindow&) { LMessageBoxError(pages[0].get(), "Please enter your password"); })
+        .Click(kLCommandCancel);
+    EXPECT_FALSE(wizard.DoModal(nullptr));
+    ASSERT_EQ(host.MessageBoxes().size(), 1u);
+    EXPECT_EQ(host.MessageBoxes()[0].parent, &wizard);
+    EXPECT_TRUE(host.MessageBoxes()[0].sheet);
 }
