@@ -90,6 +90,10 @@ void LWizardDialog::BuildControls() {
 }
 
 LRect LWizardDialog::Placement() const {
+    // Centred on the parent's screen; placed as any dialog when there is no parent.
+    if (parent == nullptr) {
+        return LDialog::Placement();
+    }
     return LPlaceCentred(LUIHostCurrent().ScreenArea(parent), dialogTemplate.width,
                          dialogTemplate.height);
 }

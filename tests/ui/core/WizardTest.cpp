@@ -181,9 +181,9 @@ TEST_F(Wizard, IsSizedByItsLargestPagesAndLaysOutItsFrame) {
     host.Inspect([this](LWindow& w) {
             EXPECT_EQ(w.Frame().width, 300);
             EXPECT_EQ(w.Frame().height, 150 + 114);
-            // Centred on the screen of its parent (the main screen without one).
+            // Without a parent it is placed as any dialog.
             EXPECT_EQ(w.Frame().x, (1440 - 300) / 2);
-            EXPECT_EQ(w.Frame().y, (900 - 264) / 2);
+            EXPECT_EQ(w.Frame().y, (900 - 264) / 3);
             EXPECT_EQ(pages[0]->FindControl(11)->rect, (LRect{18, 54 + 14, 200, 0}));
             EXPECT_EQ(w.FindControl(kLWizardTitleText)->rect.x, 20);
             EXPECT_EQ(w.FindControl(kLWizardTitleText)->font, LFontStyle::Bold);
@@ -221,4 +221,16 @@ TEST_F(Wizard, BoxesAskedFromAPageHangOnTheWizard) {
     ASSERT_EQ(host.MessageBoxes().size(), 1u);
     EXPECT_EQ(host.MessageBoxes()[0].parent, &wizard);
     EXPECT_TRUE(host.MessageBoxes()[0].sheet);
+}
+
+TEST_F(Wizard, IsCentredOnTheScreenOfItsParent) {
+    AddPages(1);
+    ProbeDialog parent;
+    host.Inspect([this](LWindow& shown) {
+            EXPECT_FALSE(wizard.DoModal(&shown));  // takes the next step, its Cancel
+            EXPECT_EQ(wizard.Frame().y, (900 - (50 + 114)) / 2);
+        })
+        .Click(kLCommandCancel)
+        .Click(kLCommandCancel);
+    parent.DoModal(nullptr);
 }
