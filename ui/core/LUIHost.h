@@ -26,6 +26,13 @@ enum class LUIWaitResult {
 // it) owns every piece of state; a host renders it and reports the user's input back through
 // the window's User* operations, which run the dialog's hooks. Everything runs on the main
 // thread. Three hosts implement it: the Qt host, the terminal host and LScriptedHost (tests).
+//
+// Rendering a window: its Frame() (screen position, content size), GetTitle(), Controls() in
+// creation order, and for a wizard or property sheet its Pages(), each with its own
+// Controls() at window coordinates; a page that is not IsVisible() is hidden with everything
+// on it. Controls give the host plain values: kind, rectangle (height 0: the toolkit's own),
+// text, font, colour, enabled and visible states, tooltips, items, rows and columns. Input
+// goes to the window that owns the control (FindInputOwner), by id.
 class LUIHost {
 public:
     virtual ~LUIHost() = default;
