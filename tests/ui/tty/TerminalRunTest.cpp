@@ -1,0 +1,77 @@
+#include "LProcessInterfaceTerminal.h"
+#include "LProcessRunAsDialog.h"
+#include "LTerminalHost.h"
+#include "PtyChild.h"
+#include "TestFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+// A run that holds a temporary file until it is stopped, and removes it on the way out.
+struct HoldingRun {
+    std::string scratch;
+};
+
+LProcessResult Process(LProcessInterface& process, HoldingRun& run) {
+    std::ofstream(run.scratch) << "partial";
+    process.SetStatus("Encrypting...", 0);
+    ChildReport("RUNNING");
+    LProcessResult result = LProcessResultSuccess;
+    for (int step = 0; step < 1000; ++step) {
+        process.SetProgress(step / 1000.0);
+        if (process.IsToStop() || process.ProcessWait(20) == LProcessResultStopped) {
+            result = LProcessResultStopped;
+            break;
+        }
+    }
+    std::filesystem::remove(run.scratch);
+    return result;
+}
+
+std::string Outcome(LProcessResult result, const std::string& scratch) {
+    return "RESULT result=" + std::to_string(result) +
+           " left=" + std::to_string(std::filesystem::exists(scratch));
+}
+
+}  // namespace
+
+TEST(TerminalRun, CtrlCUnderAProgressWindowStopsTheRunWhichCleansUp) {
+    TestFolder folder;
+    const std::string scratch = folder / "partial.tmp";
+    PtyChild child([&scratch] {
+        LTerminalHost host;
+        LUIHostScope scope(host);
+        HoldingRun run{scratch};
+        ChildReport(Outcome(ProcessRunAsDialog(nullptr, "Encrypting files", run), scratch));
+        return 0;
+    });
+    ASSERT_TRUE(child.WaitFor("RUNNING"));
+    // The progress line, drawn on stderr since stderr is the terminal.
+    ASSERT_TRUE(child.WaitFor("% Encrypting..."));
+    child.Type("\x03");
+    ASSERT_TRUE(child.WaitFor("RESULT result=1 left=0"));
+    EXPECT_EQ(child.Finish(), 0);
+}
+
+TEST(TerminalRun, CtrlCStopsARunWithoutAWindowInTerminalMode) {
+    TestFolder folder;
+    const std::string scratch = folder / "partial.tmp";
+    PtyChild child([&scratch] {
+        LTerminalHost host;
+        LUIHostScope scope(host);
+        LProcessInterfaceTerminal process;
+        HoldingRun run{scratch};
+        const LProcessResult result = Process(process, run);
+        ChildReport(Outcome(result, scratch) + " still=" + std::to_string(process.IsToStop()));
+        return 0;
+    });
+    ASSERT_TRUE(child.WaitFor("RUNNING"));
+    child.Type("\x03");
+    ASSERT_TRUE(child.WaitFor("RESULT result=1 left=0 still=1"));
+    EXPECT_EQ(child.Finish(), 0);
+}

@@ -1,0 +1,57 @@
+#include "LTerminalInterrupt.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+#include <cerrno>
+
+namespace {
+
+// The pipe is the only record of an interrupt: the handler writes a byte, Take drains them. It
+// is made once, before the handler is first installed, and kept.
+int wakePipe[2] = {-1, -1};
+
+extern "C" void OnInterrupt(int /*signal*/) {
+    const int saved = errno;
+    const char byte = 1;
+    [[maybe_unused]] ssize_t written = write(wakePipe[1], &byte, 1);
+    errno = saved;
+}
+
+}  // namespace
+
+int LTerminalInterrupt::depth = 0;
+struct sigaction LTerminalInterrupt::previous {};
+
+LTerminalInterrupt::LTerminalInterrupt() {
+    if (depth++ > 0) {
+        return;
+    }
+    if (wakePipe[0] < 0 && pipe2(wakePipe, O_NONBLOCK | O_CLOEXEC) != 0) {
+        wakePipe[0] = wakePipe[1] = -1;
+    }
+    struct sigaction action {};
+    action.sa_handler = OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    // No SA_RESTART: a blocking read at a prompt returns, so the prompt sees the interrupt.
+    action.sa_flags = 0;
+    sigaction(SIGINT, &action, &previous);
+}
+
+LTerminalInterrupt::~LTerminalInterrupt() {
+    if (--depth == 0) {
+        sigaction(SIGINT, &previous, nullptr);
+    }
+}
+
+bool LTerminalInterrupt::Take() {
+    bool taken = false;
+    char drain[64];
+    while (wakePipe[0] >= 0 && read(wakePipe[0], drain, sizeof drain) > 0) {
+        taken = true;
+    }
+    return taken;
+}
+
+int LTerminalInterrupt::WakeFd() {
+    return wakePipe[0];
+}
