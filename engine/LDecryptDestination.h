@@ -12,19 +12,19 @@
 // outside it, whatever links it or the folder holds.
 class LDecryptDestination {
 public:
-  // Makes the folder with its missing parents when it is not there, then opens
-  // it.
-  bool Open(const std::string &path);
+    // Makes the folder with its missing parents when it is not there, then opens
+    // it.
+    bool Open(const std::string& path);
 
-  // The folder made of components below the destination (the destination itself
-  // for none), made where missing. Not open when a component cannot be made or
-  // is not a real folder; reason then says why.
-  LFileDescriptor OpenFolder(const std::vector<std::string> &components,
-                             std::string &reason) const;
+    // The folder made of components below the destination (the destination itself
+    // for none), made where missing. Not open when a component cannot be made or
+    // is not a real folder; reason then says why.
+    LFileDescriptor OpenFolder(const std::vector<std::string>& components,
+                               std::string& reason) const;
 
 private:
-  LFileDescriptor folder;
+    LFileDescriptor folder;
 };
 
 // Whether anything, a dangling link included, has the name in folder.
-bool LDecryptNameExists(int folder, const std::string &name);
+bool LDecryptNameExists(int folder, const std::string& name);

@@ -2,9 +2,9 @@
 
 #include "LFileDescriptor.h"
 
+#include <sys/types.h>
 #include <cstddef>
 #include <string>
-#include <sys/types.h>
 
 // A file being restored. It is written to a private temporary file in its own
 // folder and renamed over its name only when it is complete, so a stop, a full
@@ -12,28 +12,28 @@
 // Dropped unfinished, it removes the temporary file and nothing else.
 class LDecryptOutputFile {
 public:
-  LDecryptOutputFile() = default;
-  ~LDecryptOutputFile() { Discard(); }
-  LDecryptOutputFile(const LDecryptOutputFile &) = delete;
-  LDecryptOutputFile &operator=(const LDecryptOutputFile &) = delete;
+    LDecryptOutputFile() = default;
+    ~LDecryptOutputFile() { Discard(); }
+    LDecryptOutputFile(const LDecryptOutputFile&) = delete;
+    LDecryptOutputFile& operator=(const LDecryptOutputFile&) = delete;
 
-  // Makes the temporary file in the folder; false (errno set) when it cannot be
-  // made.
-  bool Create(int folder);
+    // Makes the temporary file in the folder; false (errno set) when it cannot be
+    // made.
+    bool Create(int folder);
 
-  // Appends all of data; false (errno set) when it could not be written.
-  bool Write(const void *data, size_t length);
+    // Appends all of data; false (errno set) when it could not be written.
+    bool Write(const void* data, size_t length);
 
-  // Gives the file its mode and puts it in place under name, replacing whatever
-  // file or link had that name. False (errno set, the temporary file removed)
-  // when that fails.
-  bool Commit(const std::string &name, mode_t mode);
+    // Gives the file its mode and puts it in place under name, replacing whatever
+    // file or link had that name. False (errno set, the temporary file removed)
+    // when that fails.
+    bool Commit(const std::string& name, mode_t mode);
 
-  // Removes the temporary file when it was not put in place.
-  void Discard();
+    // Removes the temporary file when it was not put in place.
+    void Discard();
 
 private:
-  int folder = -1;
-  std::string temporaryName;
-  LFileDescriptor file;
+    int folder = -1;
+    std::string temporaryName;
+    LFileDescriptor file;
 };

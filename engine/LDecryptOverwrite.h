@@ -3,9 +3,9 @@
 #include <string>
 
 enum class LDecryptOverwriteChoice {
-  Write,
-  Skip,
-  Cancel,
+    Write,
+    Skip,
+    Cancel,
 };
 
 // The "File Exists" question of a decryption and its memory: once the user
@@ -13,11 +13,11 @@ enum class LDecryptOverwriteChoice {
 // every later name that exists.
 class LDecryptOverwriteQuestion {
 public:
-  // What to do with an entry whose output path already exists.
-  LDecryptOverwriteChoice Decide(const std::string &path);
+    // What to do with an entry whose output path already exists.
+    LDecryptOverwriteChoice Decide(const std::string& path);
 
 private:
-  bool tick = false;
-  int lastAnswer = 0;
-  bool skipAll = false;
+    bool tick = false;
+    int lastAnswer = 0;
+    bool skipAll = false;
 };

@@ -10,4 +10,4 @@
 // or stopped the run, Failed when the container cannot be read, is not a
 // container, is damaged or refuses the password (errorText then says why,
 // except for the first two, for which callers show their general failure).
-LProcessResult Process(LProcessInterface &process, LDecryptProcess &params);
+LProcessResult Process(LProcessInterface& process, LDecryptProcess& params);
