@@ -6,11 +6,20 @@
 
 namespace {
 
-// The pipe is the only record of an interrupt: the handler writes a byte, Take drains them. It
-// is made once, before the handler is first installed, and kept.
+// The pipe is the record of an interrupt: the handler writes a byte, Take drains them. It is
+// made once, before the handler is first installed, and kept.
 int wakePipe[2] = {-1, -1};
+// Interrupts nobody has taken yet. A second one means nothing is listening (no run, no prompt)
+// and the user still wants out: it ends the program as Ctrl-C always does.
+volatile sig_atomic_t untaken = 0;
 
-extern "C" void OnInterrupt(int /*signal*/) {
+extern "C" void OnInterrupt(int number) {
+    untaken = untaken + 1;
+    if (untaken > 1) {
+        signal(number, SIG_DFL);
+        raise(number);
+        return;
+    }
     const int saved = errno;
     const char byte = 1;
     [[maybe_unused]] ssize_t written = write(wakePipe[1], &byte, 1);
@@ -44,6 +53,7 @@ LTerminalInterrupt::~LTerminalInterrupt() {
 }
 
 bool LTerminalInterrupt::Take() {
+    untaken = 0;
     bool taken = false;
     char drain[64];
     while (wakePipe[0] >= 0 && read(wakePipe[0], drain, sizeof drain) > 0) {

@@ -1,6 +1,7 @@
 #include "LProcessInterfaceTerminal.h"
 #include "LProcessRunAsDialog.h"
 #include "LTerminalHost.h"
+#include "LTiming.h"
 #include "PtyChild.h"
 #include "TestFolder.h"
 
@@ -74,4 +75,20 @@ TEST(TerminalRun, CtrlCStopsARunWithoutAWindowInTerminalMode) {
     child.Type("\x03");
     ASSERT_TRUE(child.WaitFor("RESULT result=1 left=0 still=1"));
     EXPECT_EQ(child.Finish(), 0);
+}
+
+TEST(TerminalRun, ASecondCtrlCWithNobodyListeningEndsTheProgram) {
+    PtyChild child([] {
+        LTerminalHost host;
+        ChildReport("IDLE");
+        Sleep(10000);  // neither a run nor a prompt takes the first Ctrl-C
+        ChildReport("SURVIVED");
+        return 0;
+    });
+    ASSERT_TRUE(child.WaitFor("IDLE"));
+    child.Type("\x03");
+    Sleep(200);  // two signals sent at once may arrive as one
+    child.Type("\x03");
+    EXPECT_EQ(child.Finish(), -1);
+    EXPECT_EQ(child.Output().find("SURVIVED"), std::string::npos);
 }
