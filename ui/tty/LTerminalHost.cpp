@@ -115,7 +115,10 @@ LUIWaitResult LTerminalHost::WaitForEvent(unsigned int ms, int wakeFd) {
     if (PumpEvents()) {
         return LUIWaitResult::Event;
     }
-    pollfd watched[2] = {{wakeFd, POLLIN, 0}, {LTerminalInterrupt::WakeFd(), POLLIN, 0}};
+    // Ctrl-C wakes the wait only when a progress window is there to take it; otherwise it
+    // would stay readable and turn the wait into a spin.
+    const int interruptFd = progressWindows.empty() ? -1 : LTerminalInterrupt::WakeFd();
+    pollfd watched[2] = {{wakeFd, POLLIN, 0}, {interruptFd, POLLIN, 0}};
     const int ready = poll(watched, 2, LPollTimeout(UntilNextTimer(ms)));
     if (ready > 0 && (watched[0].revents & POLLIN) != 0) {
         return LUIWaitResult::Ready;
