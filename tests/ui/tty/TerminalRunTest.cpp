@@ -1,5 +1,6 @@
 #include "LProcessInterfaceTerminal.h"
 #include "LProcessRunAsDialog.h"
+#include "LSignalObject.h"
 #include "LTerminalHost.h"
 #include "LTiming.h"
 #include "PtyChild.h"
@@ -91,4 +92,29 @@ TEST(TerminalRun, ASecondCtrlCWithNobodyListeningEndsTheProgram) {
     child.Type("\x03");
     EXPECT_EQ(child.Finish(), -1);
     EXPECT_EQ(child.Output().find("SURVIVED"), std::string::npos);
+}
+
+TEST(TerminalRun, WithoutAWindowWaitsEndAsTheSilentOnesDoOrByCtrlC) {
+    PtyChild child([] {
+        LProcessInterfaceTerminal process;
+        LSignalObject set;
+        set.Set();
+        LSignalObject never;
+        std::string out = "RESULT";
+        out += " wait=" + std::to_string(process.ProcessWait(5));
+        out += " set=" + std::to_string(process.ProcessWaitSignal(set.Ref(), 0));
+        out += " timeout=" + std::to_string(process.ProcessWaitSignal(never.Ref(), 5));
+        ChildReport("WAITING");
+        out += " forever=" + std::to_string(process.ProcessWaitSignal(never.Ref(), 0xFFFFFFFFu));
+        LSignalObjectGroup group;
+        group.Add(set.Ref());
+        out += " after=" + std::to_string(process.ProcessWaitSignalObjectGroup(group, 5));
+        ChildReport(out);
+        return 0;
+    });
+    ASSERT_TRUE(child.WaitFor("WAITING"));
+    child.Type("\x03");
+    // Once stopped, it stays stopped.
+    ASSERT_TRUE(child.WaitFor("RESULT wait=0 set=0 timeout=2 forever=1 after=1"));
+    EXPECT_EQ(child.Finish(), 0);
 }
