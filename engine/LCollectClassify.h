@@ -9,4 +9,4 @@
 // and its group. Packing is not built yet, so a run with compression stops
 // before collecting (LEncryptPrepareArchive) and every file this sees goes to
 // the direct list.
-void LCollectClassify(LCryptData &data, const std::string &path);
+void LCollectClassify(LCryptData& data, const std::string& path);

@@ -2,16 +2,16 @@
 
 namespace {
 
-constexpr const char *kNotAvailable = "Compression is not available yet.";
+constexpr const char* kNotAvailable = "Compression is not available yet.";
 
-} // namespace
+}  // namespace
 
-bool LEncryptPrepareArchive(LCryptData &data, LTempFolder & /*archiveFolder*/) {
-  data.errorText = kNotAvailable;
-  return false;
+bool LEncryptPrepareArchive(LCryptData& data, LTempFolder& /*archiveFolder*/) {
+    data.errorText = kNotAvailable;
+    return false;
 }
 
-LProcessResult LEncryptPack(LProcessInterface & /*process*/, LCryptData &data) {
-  data.errorText = kNotAvailable;
-  return LProcessResultFailed;
+LProcessResult LEncryptPack(LProcessInterface& /*process*/, LCryptData& data) {
+    data.errorText = kNotAvailable;
+    return LProcessResultFailed;
 }

@@ -10,8 +10,8 @@
 
 // Makes the empty archive in a private folder, which archiveFolder then owns
 // (so it goes whichever way the run ends), and stores its path in data.zipPath.
-bool LEncryptPrepareArchive(LCryptData &data, LTempFolder &archiveFolder);
+bool LEncryptPrepareArchive(LCryptData& data, LTempFolder& archiveFolder);
 
 // Packs data.zipFiles into the archive by the method of data.packByItem, then
 // appends the archive to data.entryFiles and its size to data.totalBytes.
-LProcessResult LEncryptPack(LProcessInterface &process, LCryptData &data);
+LProcessResult LEncryptPack(LProcessInterface& process, LCryptData& data);

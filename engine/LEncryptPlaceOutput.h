@@ -6,5 +6,4 @@
 // target never holds a partial file. Normally a rename; when that meets another
 // file system (EXDEV), source is copied to a new file beside target, synced and
 // renamed over it, and source is deleted. False when target could not be made.
-bool LEncryptMoveIntoPlace(const std::string &source,
-                           const std::string &target);
+bool LEncryptMoveIntoPlace(const std::string& source, const std::string& target);

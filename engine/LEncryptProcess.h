@@ -10,4 +10,4 @@
 // Stopped when the user stopped or declined the save chooser; Failed with
 // data->errorText saying why. Nothing temporary outlives the run, and nothing
 // appears at the container path unless the run succeeds.
-LProcessResult Process(LProcessInterface &process, LEncryptProcess &run);
+LProcessResult Process(LProcessInterface& process, LEncryptProcess& run);

@@ -10,19 +10,19 @@
 // The folder owner removes it.
 class LEncryptTempContainer {
 public:
-  // Creates folder/crypto, private to the user; false when it cannot be made or
-  // locked.
-  bool Open(const std::string &folder);
+    // Creates folder/crypto, private to the user; false when it cannot be made or
+    // locked.
+    bool Open(const std::string& folder);
 
-  const std::string &Path() const { return path; }
-  LWriteFileRef Output() const { return LWriteFileRef(file.Get()); }
+    const std::string& Path() const { return path; }
+    LWriteFileRef Output() const { return LWriteFileRef(file.Get()); }
 
-  // Gives the container the mode of a file the user makes (0666 less the
-  // umask), flushes it to the disk, so that a full disk shows now and not after
-  // it replaced an older file, and closes it. False when any of that failed.
-  bool Finish();
+    // Gives the container the mode of a file the user makes (0666 less the
+    // umask), flushes it to the disk, so that a full disk shows now and not after
+    // it replaced an older file, and closes it. False when any of that failed.
+    bool Finish();
 
 private:
-  LFileDescriptor file;
-  std::string path;
+    LFileDescriptor file;
+    std::string path;
 };

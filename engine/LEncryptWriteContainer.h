@@ -10,5 +10,5 @@
 // finally the file count. The stop request is asked before every file and
 // folder entry. Files that could not be read (wholly or in part) are noted in
 // data.leftOut. Failed, with data.errorText set, when a write failed.
-LProcessResult LEncryptWriteContainer(LProcessInterface &process,
-                                      LCryptData &data, LWriteFileRef &output);
+LProcessResult LEncryptWriteContainer(LProcessInterface& process, LCryptData& data,
+                                      LWriteFileRef& output);
