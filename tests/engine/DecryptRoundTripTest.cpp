@@ -130,3 +130,26 @@ TEST_F(DecryptTest, OnlyFolderEntries) {
     EXPECT_EQ(Snapshot(root / "dest"),
               (Tree{{"A", "dir"}, {"A/B", "dir"}, {"C", "dir"}, {"C/D", "dir"}}));
 }
+
+// A file that cannot be written is left out and reported, and the run goes on.
+TEST_F(DecryptTest, AFolderThatRefusesWritesIsReportedAndTheRunGoesOn) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root writes into any folder";
+    }
+    std::filesystem::create_directory(Dest("locked"));
+    chmod(Dest("locked").c_str(), 0555);
+    ContainerBytes container;
+    container.Header(2, 0, kSecretMD5)
+        .EntryHead(1, "locked")
+        .FileEntry(0, "/x/locked/a.txt", "a", 0, "secret")
+        .EntryHead(1, "open")
+        .FileEntry(0, "/x/open/b.txt", "b", 0, "secret");
+    Save(data.containerPath, container);
+    EXPECT_EQ(Run(), LProcessResultSuccess);
+    EXPECT_THAT(data.leftOut,
+                ::testing::ElementsAre("\"" + Dest("locked/a.txt") +
+                                       "\" could not be written: Permission denied."));
+    EXPECT_EQ(ReadText(Dest("open/b.txt")), "b");
+    EXPECT_TRUE(std::filesystem::is_empty(Dest("locked")));
+    chmod(Dest("locked").c_str(), 0755);
+}
