@@ -194,3 +194,21 @@ TEST_F(DecryptTest, MissingOrForeignFilesFailWithoutAMessage) {
     EXPECT_EQ(data.errorText, "");
     EXPECT_THAT(Snapshot(root / "dest"), IsEmpty());
 }
+
+// The destination itself may be a link to a folder; a destination that is no folder fails the
+// run with a message before anything is written.
+TEST_F(DecryptTest, TheDestinationIsFollowedOnceAndMustBeAFolder) {
+    TwoFiles(data.containerPath);
+    symlink((root / "dest").c_str(), (root / "linked").c_str());
+    data.destination = root / "linked";
+    EXPECT_EQ(Run(), LProcessResultSuccess);
+    EXPECT_EQ(ReadText(Dest("a.txt")), "new a");
+
+    WriteText(root / "file", "");
+    data.destination = root / "file";
+    EXPECT_EQ(Run(), LProcessResultFailed);
+    const std::string message =
+        "Could not open the folder \"" + root / "file" + "\" to decrypt files to.";
+    EXPECT_THAT(recorder.errors, ElementsAre(message));
+    EXPECT_EQ(data.errorText, message);
+}
