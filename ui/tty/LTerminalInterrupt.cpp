@@ -6,8 +6,9 @@
 
 namespace {
 
-// The pipe is the record of an interrupt: the handler writes a byte, Take drains them. It is
-// made once, before the handler is first installed, and kept.
+// The pipe is the record of an interrupt: the handler writes a byte, Take drains them. The
+// outermost scope makes it before installing the handler and closes it after removing it, so
+// nothing from an earlier scope (or a parent process) is ever read as a new interrupt.
 int wakePipe[2] = {-1, -1};
 // Interrupts nobody has taken yet. A second one means nothing is listening (no run, no prompt)
 // and the user still wants out: it ends the program as Ctrl-C always does.
@@ -35,7 +36,8 @@ LTerminalInterrupt::LTerminalInterrupt() {
     if (depth++ > 0) {
         return;
     }
-    if (wakePipe[0] < 0 && pipe2(wakePipe, O_NONBLOCK | O_CLOEXEC) != 0) {
+    untaken = 0;
+    if (pipe2(wakePipe, O_NONBLOCK | O_CLOEXEC) != 0) {
         wakePipe[0] = wakePipe[1] = -1;
     }
     struct sigaction action {};
@@ -47,8 +49,15 @@ LTerminalInterrupt::LTerminalInterrupt() {
 }
 
 LTerminalInterrupt::~LTerminalInterrupt() {
-    if (--depth == 0) {
-        sigaction(SIGINT, &previous, nullptr);
+    if (--depth > 0) {
+        return;
+    }
+    sigaction(SIGINT, &previous, nullptr);
+    for (int& end : wakePipe) {
+        if (end >= 0) {
+            close(end);
+            end = -1;
+        }
     }
 }
 

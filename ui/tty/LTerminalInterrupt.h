@@ -15,7 +15,7 @@ public:
 
     // Whether a Ctrl-C came since the last Take; it is forgotten.
     static bool Take();
-    // Readable while an interrupt is pending; -1 when no scope was ever made.
+    // Readable while an interrupt is pending; -1 outside every scope.
     static int WakeFd();
 
 private:
