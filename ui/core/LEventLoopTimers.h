@@ -5,9 +5,9 @@
 
 class LWindow;
 
-// The one-shot event-loop timers of one window, by id. The host fires them by
-// calling the window's EvTimer; the window asks Fired first, so a timer that is
-// no longer in the table (removed, or already fired) is ignored.
+// The one-shot event-loop timers of one window, by id. The host fires them by calling the window's
+// EvTimer; the window asks Fired first, so a timer that is no longer in the table (removed, or
+// already fired) is ignored.
 class LEventLoopTimers {
 public:
     explicit LEventLoopTimers(LWindow& owner) : window(owner) {}
@@ -15,8 +15,7 @@ public:
     LEventLoopTimers(const LEventLoopTimers&) = delete;
     LEventLoopTimers& operator=(const LEventLoopTimers&) = delete;
 
-    // Fires id after ms (0 is taken as 10), rescheduling a pending one. Negative
-    // ids are ignored.
+    // Fires id after ms (0 is taken as 10), rescheduling a pending one. Negative ids are ignored.
     void Set(int id, unsigned int ms);
     void Remove(int id);
     void RemoveAll();

@@ -2,10 +2,9 @@
 
 #include "LProgressDialog.h"
 
-// The progress window of one run: Process(LProcessInterface&, T&) over the
-// caller's record, with this window as the process interface. The result stays
-// Failed until the process has returned one, so a window that never opened
-// reads as a failed run.
+// The progress window of one run: Process(LProcessInterface&, T&) over the caller's record, with
+// this window as the process interface. The result stays Failed until the process has returned one,
+// so a window that never opened reads as a failed run.
 template <typename T>
 class LProcessDialog : public LProgressDialog {
 public:

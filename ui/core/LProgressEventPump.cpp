@@ -11,8 +11,7 @@ constexpr unsigned int kForever = 0xFFFFFFFFu;
 // The slice of a wait that has no deadline.
 constexpr unsigned int kSliceMs = 10;
 
-// Milliseconds left of a wait of ms that began at start; 64-bit, since ms may
-// be 49 days.
+// Milliseconds left of a wait of ms that began at start; 64-bit, since ms may be 49 days.
 int64_t Remaining(unsigned int start, unsigned int ms) {
     const unsigned int elapsed = GetTickCount() - start;
     return static_cast<int64_t>(ms) - static_cast<int64_t>(elapsed);

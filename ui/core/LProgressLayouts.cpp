@@ -6,8 +6,7 @@
 
 namespace {
 
-// Both forms hold the same controls; the free-standing one leaves room for its
-// title bar.
+// Both forms hold the same controls; the free-standing one leaves room for its title bar.
 void Layout(LWindow& window, int x, int y) {
     const int inner = kLProgressWidth - 40;
     LLayoutStaticText(window, kLProgressStatus0, {}, LTextAlignment::Left,

@@ -10,9 +10,9 @@ constexpr int kLWizardProcessStatus0 = 9600;
 constexpr int kLWizardProcessStatus1 = 9601;
 constexpr int kLWizardProcessBar = 9602;
 
-// A wizard page that shows a run in place instead of opening a window. When the
-// page becomes current, a timer (id 100) starts the run from the event loop, so
-// the page is drawn first. Cancel, Back and Next ask the run to stop.
+// A wizard page that shows a run in place instead of opening a window. When the page becomes
+// current, a timer (id 100) starts the run from the event loop, so the page is drawn first. Cancel,
+// Back and Next ask the run to stop.
 class LWizardProcessBase : public LWizardPage,
                            public LProcessInterface,
                            public LProcessEventsHandler {
