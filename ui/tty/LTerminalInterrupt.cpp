@@ -10,13 +10,14 @@ namespace {
 // outermost scope makes it before installing the handler and closes it after removing it, so
 // nothing from an earlier scope (or a parent process) is ever read as a new interrupt.
 int wakePipe[2] = {-1, -1};
-// Interrupts nobody has taken yet. A second one means nothing is listening (no run, no prompt)
-// and the user still wants out: it ends the program as Ctrl-C always does.
+// Set once the byte is written, so Take can tell without a system call that nothing is
+// pending: runs ask on every progress report. A Ctrl-C while one is still untaken means nothing
+// is listening (no run, no prompt) and the user still wants out: it ends the program as Ctrl-C
+// always does.
 volatile sig_atomic_t untaken = 0;
 
 extern "C" void OnInterrupt(int number) {
-    untaken = untaken + 1;
-    if (untaken > 1) {
+    if (untaken != 0) {
         signal(number, SIG_DFL);
         raise(number);
         return;
@@ -24,6 +25,7 @@ extern "C" void OnInterrupt(int number) {
     const int saved = errno;
     const char byte = 1;
     [[maybe_unused]] ssize_t written = write(wakePipe[1], &byte, 1);
+    untaken = 1;
     errno = saved;
 }
 
@@ -62,6 +64,9 @@ LTerminalInterrupt::~LTerminalInterrupt() {
 }
 
 bool LTerminalInterrupt::Take() {
+    if (untaken == 0) {
+        return false;
+    }
     untaken = 0;
     bool taken = false;
     char drain[64];
