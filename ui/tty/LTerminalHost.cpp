@@ -140,7 +140,10 @@ void LTerminalHost::KillTimer(LWindow& window, int id) {
 }
 
 LMessageBoxAnswer LTerminalHost::ShowMessageBox(const LMessageBoxRequest& request) {
-    const bool question = request.buttons.size() > 1 || !request.tickText.empty();
+    // A one-button box only informs; its tick box, if any, is asked only where it can be, and
+    // otherwise stays as it was.
+    const bool question =
+        request.buttons.size() > 1 || (!request.tickText.empty() && HasTerminal());
     if (!question) {
         Say(BoxText(request));
         return {0, request.tick};

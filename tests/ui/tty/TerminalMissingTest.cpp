@@ -81,6 +81,10 @@ int AskEverything() {
     std::string folder = "/tmp";
     out += " folder=" + std::to_string(LFolderChoose(nullptr, folder, "Choose a folder"));
     LMessageBoxError(nullptr, "Not a valid ZEL or CRY file");
+    bool dontShow = true;
+    LMessageBoxDontShowAgain(nullptr, "Encrypt process finished successfully", kLMessageBoxCaption,
+                             "Do not show again.", dontShow, "OK");
+    out += " tick=" + std::to_string(dontShow);
     ReportingRun run;
     out += " run=" + std::to_string(ProcessRunAsDialog(nullptr, "Decrypting files", run));
     const std::string line = out + "\n";
@@ -93,7 +97,7 @@ int AskEverything() {
 TEST(TerminalMissing, EveryQuestionIsCancelledAndStderrSaysWhatWasNeeded) {
     const Seen seen = WithoutTerminal(AskEverything);
     EXPECT_EQ(seen.status, 0);
-    EXPECT_EQ(seen.out, "terminal=0 exists=2 password=0 folder=0 run=0\n");
+    EXPECT_EQ(seen.out, "terminal=0 exists=2 password=0 folder=0 tick=1 run=0\n");
     EXPECT_THAT(seen.err, HasSubstr("File Exists: File \"a.txt\" already exists. Click "
                                     "'Overwrite' to overwrite it.\" needs an answer, and there "
                                     "is no terminal to ask on; cancelled."));
@@ -102,6 +106,8 @@ TEST(TerminalMissing, EveryQuestionIsCancelledAndStderrSaysWhatWasNeeded) {
     EXPECT_THAT(seen.err, HasSubstr("\"Choose a folder\" needs a path"));
     // Plain messages still reach stderr; a progress line does not, stderr being no terminal.
     EXPECT_THAT(seen.err, HasSubstr("zel: Not a valid ZEL or CRY file\n"));
+    // A one-button box with a tick only informs: its message, and the tick left as it was.
+    EXPECT_THAT(seen.err, HasSubstr("zel: Encrypt process finished successfully\n"));
     EXPECT_THAT(seen.err, Not(HasSubstr("Decrypting...")));
     EXPECT_THAT(seen.err, Not(HasSubstr("%")));
 }
