@@ -30,7 +30,8 @@ std::vector<std::string> Tree(const std::string& folder) {
 }  // namespace
 
 // What the encrypt run stores, the decrypt run restores: nested and empty folders, hidden
-// files, a file a little over one block, an empty file and links.
+// files, a file a little over one block, an empty file, a name longer than a stored path and
+// links.
 TEST_F(EncryptTest, DecryptRunRestoresTheTree) {
     for (int algorithm : {0, 1}) {
         TestFolder source;
@@ -39,6 +40,8 @@ TEST_F(EncryptTest, DecryptRunRestoresTheTree) {
         WriteText(source / "Docs/.hidden", "h");
         WriteText(source / "Docs/block.bin", std::string(8193, 'x'));
         WriteText(source / "Docs/empty.txt", "");
+        // Its full path is longer than a stored name: the end of it is stored.
+        WriteText(source / ("Docs/Sub/" + std::string(250, 'n')), "long");
         std::filesystem::create_directories(source / "Docs/Empty");
         ASSERT_EQ(symlink("Sub/Deeper/c.txt", (source / "Docs/link").c_str()), 0);
         data = LCryptData{};
