@@ -10,7 +10,7 @@ WERROR     ?= $(if $(CI),ON,OFF)
 SANITIZE   ?= OFF
 ARGS       ?=
 
-.PHONY: all setup configure build test run bench bench-compare format format-check clean
+.PHONY: all setup configure build test run bench bench-compare screenshots format format-check clean
 
 all: build
 
@@ -36,6 +36,12 @@ bench: build
 # Our speed beside OpenSSL's and rhash's on the same data, as ratios.
 bench-compare: build
 	@bench/compare $(BUILD)/bench/zel_bench
+
+# Pictures of every dialog and window as the Qt host shows them, offscreen, in $(BUILD)/screenshots/.
+screenshots: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target zel_screenshots
+	@rm -rf $(BUILD)/screenshots
+	@$(BUILD)/bin/zel_screenshots $(BUILD)/screenshots
 
 format:
 	@git ls-files '*.h' '*.cpp' | xargs clang-format -i

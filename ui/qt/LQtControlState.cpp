@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace {
 
 constexpr double kSmallFontScale = 0.85;
@@ -168,7 +170,7 @@ void LQtApplyControl(QWidget& widget, const LControl& control, bool shown, bool 
     ApplyKind(widget, control);
     QRect rect = LQtRect(control.rect);
     if (rect.height() == 0) {
-        rect.setHeight(widget.sizeHint().height());
+        rect.setHeight(std::min(widget.sizeHint().height(), widget.maximumHeight()));
     }
     if (widget.geometry() != rect) {
         widget.setGeometry(rect);

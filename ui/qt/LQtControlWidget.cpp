@@ -22,6 +22,8 @@ namespace {
 
 using Done = std::function<void()>;
 
+constexpr int kProgressBarHeight = 16;
+
 QWidget* MakeLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
@@ -143,6 +145,8 @@ QWidget* MakeSeparator(QWidget* parent) {
 QWidget* MakeProgressBar(QWidget* parent) {
     auto* bar = new QProgressBar(parent);
     bar->setTextVisible(false);
+    // The layouts leave room for a slim bar; the style's own is as tall as a field.
+    bar->setMaximumHeight(kProgressBarHeight);
     return bar;
 }
 

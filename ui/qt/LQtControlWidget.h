@@ -14,8 +14,8 @@ class LWindow;
 QWidget* LQtMakeControlWidget(const LControl& control, LWindow& owner, QWidget* parent,
                               std::function<void()> inputDone);
 
-// Puts the model's state of control on its widget: rectangle (a height of 0 takes the widget's
-// own), text, items, value, font, colour, help tag, and whether it is shown and enabled (given,
-// since a group box's state reaches the controls inside it). Never reports anything back as user
-// input.
+// Puts the model's state of control on its widget: rectangle (a height of 0 takes the widget's own,
+// up to its maximum), text, items, value, font, colour, help tag, and whether it is shown and
+// enabled (given, since a group box's state reaches the controls inside it). Never reports anything
+// back as user input.
 void LQtApplyControl(QWidget& widget, const LControl& control, bool shown, bool enabled);

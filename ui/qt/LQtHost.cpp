@@ -255,9 +255,10 @@ QWidget* LQtHost::WidgetOf(const LWindow* window) const {
 QPoint LQtHost::BoxPosition(const LMessageBoxRequest& request, const QSize& size) {
     QWidget* parent = WidgetOf(TopOf(request.parent));
     if (request.sheet && parent != nullptr) {
-        // A sheet hangs from the top of its parent, centred on it.
-        const QRect owner = parent->geometry();
-        return {owner.x() + (owner.width() - size.width()) / 2, owner.y()};
+        // A sheet is a window-modal dialog here, centred on its parent as such dialogs are.
+        QRect placed(QPoint(), size);
+        placed.moveCenter(parent->geometry().center());
+        return placed.topLeft();
     }
     const LRect screen = ScreenArea(request.centreOnParent ? request.parent : nullptr);
     const LRect placed = request.centreOnParent ? LPlaceCentred(screen, size.width(), size.height())

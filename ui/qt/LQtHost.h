@@ -57,7 +57,7 @@ public:
     QWidget* Widget(const LWindow& window, int id) const;
     // The innermost message box now open, or null.
     LQtMessageBox* MessageBox() const;
-    const LQtBubbleTip* BubbleTip() const { return tip.get(); }
+    LQtBubbleTip* BubbleTip() const { return tip.get(); }
     const LQtTimers& Timers() const { return timers; }
 
 private:

@@ -3,13 +3,18 @@
 #include "LQtControlWidget.h"
 #include "LQtGeometry.h"
 #include "LWindow.h"
+#include "LWizardDialog.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPainter>
 
 #include <vector>
 
 namespace {
+
+// The wizard's header, down to the separator under its title and subtitle.
+constexpr int kWizardHeaderHeight = 58;
 
 // A group box holds the controls declared after it inside its rectangle: hiding or disabling the
 // box hides or disables them too.
@@ -99,13 +104,21 @@ void LQtWindow::closeEvent(QCloseEvent* event) {
     model.UserRequestClose();
 }
 
+void LQtWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // A wizard's title and subtitle stand on a light band, as wizards show them.
+    if (dynamic_cast<const LWizardDialog*>(&model) != nullptr) {
+        QPainter painter(this);
+        painter.fillRect(0, 0, width(), kWizardHeaderHeight, palette().base());
+    }
+}
+
 void LQtWindow::SyncFrame() {
     const LRect& frame = model.Frame();
     QRect placed = LQtRect(frame);
-    // A sheet hangs from the top of its parent, centred on it.
+    // A sheet is a window-modal dialog here, centred on its parent as such dialogs are.
     if (form == LWindowForm::Sheet && parentWidget() != nullptr) {
-        const QRect owner = parentWidget()->geometry();
-        placed.moveTo(owner.x() + (owner.width() - frame.width) / 2, owner.y());
+        placed.moveCenter(parentWidget()->geometry().center());
     }
     setFixedSize(frame.width, frame.height);
     if (geometry() != placed) {

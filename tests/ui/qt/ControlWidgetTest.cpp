@@ -20,6 +20,8 @@
 
 #include <gmock/gmock.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -111,9 +113,10 @@ void ExpectWidgetsMatchModel(LQtHost& host, LWindow& window) {
         for (const LControl& control : owner->Controls()) {
             QWidget* widget = host.Window(window)->WidgetFor(control);
             ASSERT_NE(widget, nullptr) << control.id;
-            const QRect expected(
-                control.rect.x, control.rect.y, control.rect.width,
-                control.rect.height != 0 ? control.rect.height : widget->sizeHint().height());
+            const QRect expected(control.rect.x, control.rect.y, control.rect.width,
+                                 control.rect.height != 0 ? control.rect.height
+                                                          : std::min(widget->sizeHint().height(),
+                                                                     widget->maximumHeight()));
             EXPECT_EQ(widget->geometry(), expected) << "control " << control.id;
             EXPECT_GT(widget->height(), 0) << "control " << control.id;
             const std::string shown = ShownText(widget, control.kind);

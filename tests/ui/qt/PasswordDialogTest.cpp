@@ -11,6 +11,8 @@
 
 #include <gmock/gmock.h>
 
+#include <algorithm>
+
 // Both password dialogs as real windows: each widget at its layout rectangle with the model's text,
 // then driven by posted input through their modal loops.
 class PasswordDialogs : public QtHostTest {
@@ -22,8 +24,9 @@ protected:
         for (const LControl& control : dialog.Controls()) {
             QWidget* widget = window->WidgetFor(control);
             ASSERT_NE(widget, nullptr);
-            const int height =
-                control.rect.height != 0 ? control.rect.height : widget->sizeHint().height();
+            const int height = control.rect.height != 0
+                                   ? control.rect.height
+                                   : std::min(widget->sizeHint().height(), widget->maximumHeight());
             EXPECT_EQ(widget->geometry(),
                       QRect(control.rect.x, control.rect.y, control.rect.width, height))
                 << "control " << control.id;
