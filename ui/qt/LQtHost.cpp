@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QScreen>
@@ -157,14 +158,11 @@ void LQtHost::BeginModalState(LWindow& window) {
 
 void LQtHost::EndModalState(LWindow& window) {
     LQtWindow* shown = Window(window);
-    if (shown == nullptr || shown->Form() != LWindowForm::Modeless) {
-        return;
+    // A shown window stays modal until it is hidden, which its disposal does right after:
+    // showing it again without the modality would only make it flash.
+    if (shown != nullptr && shown->Form() == LWindowForm::Modeless && !shown->isVisible()) {
+        shown->setWindowModality(Qt::NonModal);
     }
-    // Hidden by its disposal right after; the modality goes with the hiding.
-    const bool wasShown = shown->isVisible();
-    shown->hide();
-    shown->setWindowModality(Qt::NonModal);
-    shown->setVisible(wasShown);
 }
 
 void LQtHost::ShowBubbleTip(LWindow& owner, const LControl& control, const std::string& text,
@@ -231,6 +229,14 @@ void LQtHost::SetClipboardText(const std::string& text) {
 }
 
 void LQtHost::OpenURL(const std::string& url) {
+    // Help pages come as "file://" and a plain path: a '%' or '#' in the path is part of the
+    // name, not an escape or a fragment.
+    static const std::string kFileScheme = "file://";
+    if (url.compare(0, kFileScheme.size(), kFileScheme) == 0) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(
+            QFile::decodeName(QByteArray::fromStdString(url.substr(kFileScheme.size())))));
+        return;
+    }
     QDesktopServices::openUrl(QUrl(LQtString(url), QUrl::TolerantMode));
 }
 
