@@ -118,10 +118,15 @@ ContentCopy CopyContent(LProcessInterface& process, int input, uint64_t size,
 LEncryptFileResult EncryptFile(LProcessInterface& process, const char* path, double& progress,
                                double weight, LWriteFileRef& output, int algorithm,
                                const char* password) {
+    LContentCipher cipher(algorithm, password);
+    return EncryptFile(process, path, progress, weight, output, cipher);
+}
+
+LEncryptFileResult EncryptFile(LProcessInterface& process, const char* path, double& progress,
+                               double weight, LWriteFileRef& output, LContentCipher& cipher) {
     const std::string source = path ? path : "";
     LinkContent link(source);
     const std::string& readPath = link.IsLink() ? link.Path() : source;
-    LContentCipher cipher(algorithm, password);
 
     LFileDescriptor input(open(readPath.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!input.IsOpen()) {

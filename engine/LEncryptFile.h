@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LContentCipher.h"
 #include "LProcessInterface.h"
 #include "LWriteFileRef.h"
 
@@ -17,3 +18,7 @@ enum LEncryptFileResult {
 LEncryptFileResult EncryptFile(LProcessInterface& process, const char* path, double& progress,
                                double weight, LWriteFileRef& output, int algorithm,
                                const char* password);
+
+// As above, with the content cipher keyed once by the caller for all the files of a run.
+LEncryptFileResult EncryptFile(LProcessInterface& process, const char* path, double& progress,
+                               double weight, LWriteFileRef& output, LContentCipher& cipher);

@@ -27,7 +27,10 @@ std::string ParentOf(const std::string& path) {
 class Writer {
 public:
     Writer(LProcessInterface& processRun, LCryptData& job, LWriteFileRef& container)
-        : process(processRun), data(job), output(container) {
+        : process(processRun),
+          data(job),
+          output(container),
+          cipher(job.algorithm, job.password.c_str()) {
         if (!data.entryFiles.empty()) {
             weight = 1.0 / static_cast<double>(data.entryFiles.size());
         }
@@ -88,8 +91,8 @@ private:
     }
 
     LProcessResult File(const std::string& path) {
-        LEncryptFileResult written = EncryptFile(process, path.c_str(), progress, weight, output,
-                                                 data.algorithm, data.password.c_str());
+        LEncryptFileResult written =
+            EncryptFile(process, path.c_str(), progress, weight, output, cipher);
         process.SetProgress(progress);
         switch (written) {
             case LEncryptFileWritten:
@@ -119,6 +122,8 @@ private:
     LProcessInterface& process;
     LCryptData& data;
     LWriteFileRef& output;
+    // Keyed once: the key schedule would otherwise dominate a tree of small files.
+    LContentCipher cipher;
     double progress = 0;
     double weight = 0;
     uint32_t fileCount = 0;
