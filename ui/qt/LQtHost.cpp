@@ -54,6 +54,8 @@ bool LQtHost::CanAttachSheet(const LWindow& parent) {
 }
 
 bool LQtHost::CreateWindow(LWindow& window, LWindow* parent, LWindowForm form) {
+    // A window opened again without being destroyed starts afresh.
+    DestroyWindow(window);
     auto* created = new LQtWindow(window, WidgetOf(TopOf(parent)), form);
     windows[&window] = created;
     created->Sync();
