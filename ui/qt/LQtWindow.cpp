@@ -61,6 +61,7 @@ void LQtWindow::Sync() {
         Discard(entry.widget);
     }
     widgets = std::move(kept);
+    SyncTabOrder();
 }
 
 void LQtWindow::SyncControl(LWindow& owner, const LControl& control) {
@@ -123,6 +124,30 @@ void LQtWindow::SyncFrame() {
     setFixedSize(frame.width, frame.height);
     if (geometry() != placed) {
         setGeometry(placed);
+    }
+}
+
+void LQtWindow::SyncTabOrder() {
+    // Tab goes through the window's own fields, then each page's, and ends on the button row,
+    // though pages are made after the buttons around them.
+    std::vector<QWidget*> order;
+    auto add = [this, &order](const LWindow& owner, bool buttons) {
+        for (const LControl& control : owner.Controls()) {
+            QWidget* widget = WidgetFor(control);
+            if ((control.kind == LControlKind::PushButton) == buttons && widget != nullptr &&
+                (widget->focusPolicy() & Qt::TabFocus) != 0) {
+                order.push_back(widget);
+            }
+        }
+    };
+    add(model, false);
+    for (const LWindow* page : model.Pages()) {
+        add(*page, false);
+        add(*page, true);
+    }
+    add(model, true);
+    for (size_t index = 1; index < order.size(); ++index) {
+        QWidget::setTabOrder(order[index - 1], order[index]);
     }
 }
 

@@ -42,6 +42,7 @@ private:
     };
 
     void SyncFrame();
+    void SyncTabOrder();
     void SyncOwner(LWindow& owner, bool ownerShown, std::map<const LControl*, Entry>& kept);
     QWidget* Widget(LWindow& owner, const LControl& control);
     void ApplyWithin(LWindow& owner, const LControl& control);

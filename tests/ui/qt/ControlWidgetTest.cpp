@@ -318,6 +318,14 @@ TEST_F(QtHostTest, PropertySheetShowsTabsAndFitsTheWindowToThePage) {
     EXPECT_EQ(bar->count(), 2);
     EXPECT_EQ(bar->tabText(1), "More");
     EXPECT_EQ(window->size(), QSize(sheet.Frame().width, sheet.Frame().height));
+    // Tab leaves the page's field for the button row, though the page was made after it.
+    QWidget* field = host.Widget(sheet, 202);
+    QWidget* next = field->nextInFocusChain();
+    while (next != field && (!next->isVisibleTo(window) || !next->isEnabled() ||
+                             (next->focusPolicy() & Qt::TabFocus) == 0)) {
+        next = next->nextInFocusChain();
+    }
+    EXPECT_EQ(next, host.Widget(sheet, kLCommandHelp));
 
     PostClick(bar, bar->tabRect(1).center());
     Deliver();
