@@ -17,8 +17,12 @@ LQtListView::LQtListView(QWidget* parent,
     setAlternatingRowColors(true);
     header()->setStretchLastSection(false);
     connect(this, &QTreeWidget::itemSelectionChanged, this, [this] { selected(SelectedRows()); });
-    connect(header(), &QHeaderView::sectionResized, this,
-            [this](int column, int, int width) { resized(column, width); });
+    // A fill column follows the list's width: only the user's resizing is reported.
+    connect(header(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+        if (header()->sectionResizeMode(column) == QHeaderView::Interactive) {
+            resized(column, width);
+        }
+    });
 }
 
 void LQtListView::Apply(const LControl& control) {
@@ -44,7 +48,10 @@ void LQtListView::ApplyColumns(const LControl& control) {
     setHeaderLabels(titles);
     for (int index = 0; index < static_cast<int>(control.columns.size()); ++index) {
         const LListViewColumn& column = control.columns[static_cast<size_t>(index)];
-        if (columnWidth(index) != column.width) {
+        // A fill column takes what the others leave of the visible width, scroll bar included.
+        header()->setSectionResizeMode(
+            index, column.fill ? QHeaderView::Stretch : QHeaderView::Interactive);
+        if (!column.fill && columnWidth(index) != column.width) {
             setColumnWidth(index, column.width);
         }
     }

@@ -228,6 +228,11 @@ TEST_F(ControlWidgets, WhatTheUserDoesReachesTheModel) {
     EXPECT_EQ(dialog.GetItemText(111), "typed!");
     EXPECT_FALSE(dialog.ListIsSelected(112, 0));
     EXPECT_TRUE(dialog.ListIsSelected(112, 1));
+    // A column the user drags wider is the model's; the fill column only follows.
+    const int fillWidth = dialog.FindControl(112)->columns[1].width;
+    list->header()->resizeSection(0, 150);
+    EXPECT_EQ(dialog.FindControl(112)->columns[0].width, 150);
+    EXPECT_EQ(dialog.FindControl(112)->columns[1].width, fillWidth);
     // Two edits of the field, one selection change of the list, and the clicks.
     EXPECT_THAT(dialog.commands, ElementsAre(500, 500, 106, 109, 110, 501));
 }

@@ -1,9 +1,11 @@
 #include "LCommand.h"
 #include "LDecryptPasswordDialog.h"
+#include "LDialog.h"
 #include "LEncryptPasswordDialog.h"
 #include "LFileChooser.h"
 #include "LFileExistsQuestion.h"
 #include "LLayout.h"
+#include "LListColumns.h"
 #include "LMessageBox.h"
 #include "LProcessRunAsDialog.h"
 #include "LQtBubbleTip.h"
@@ -179,6 +181,62 @@ void Frames(LScreenshots& studio) {
     sheet.DoModal(nullptr);
 }
 
+// Every kind of control in one window, to review how each one looks.
+void GalleryLayout(LWindow& w, int x, int y, bool standardButtons) {
+    LLayoutStaticText(w, -1, "Static text, right-aligned:", LTextAlignment::Right,
+                      {x + 18, y + 16, 200, 18});
+    LLayoutEditField(w, 1101, x + 230, y + 14, 232);
+    LLayoutStaticText(w, -1, "Password field:", LTextAlignment::Right, {x + 18, y + 48, 200, 18});
+    LLayoutPasswordField(w, 1102, x + 230, y + 46, 232);
+    LLayoutGroupBox(w, 1103, "Group box", {x + 18, y + 80, 220, 110});
+    LLayoutRadioButton(w, 1104, "Radio button", {x + 30, y + 108, 190, 20});
+    LLayoutRadioButton(w, 1105, "Another radio button", {x + 30, y + 132, 190, 20});
+    LLayoutCheckBox(w, 1106, "Check box", {x + 30, y + 158, 190, 20});
+    LLayoutMultiLineEdit(w, 1107, {x + 250, y + 86, 212, 104});
+    LLayoutPopupMenu(w, 1108, x + 18, y + 204, 220);
+    LLayoutComboBox(w, 1109, x + 250, y + 204, 212);
+    LLayoutListView(w, 1110, {x + 18, y + 244, 444, 100});
+    LLayoutProgressBar(w, 1111, x + 18, y + 356, 444);
+    LLayoutPushButton(w, 1112, "Push button", {x + 18, y + 382, 120, 20});
+    LLayoutSeparator(w, x + 18, y + 414, 444);
+    if (standardButtons) {
+        LLayoutStandardButtons(w, x, y + 424, 480);
+    }
+}
+
+class GalleryDialog : public LDialog {
+public:
+    GalleryDialog() : LDialog(LDialogTemplate{480, 460, "Every control", 0, GalleryLayout}) {}
+
+    void InitDialog() override {
+        SetItemEmptyText(1101, "Dimmed text of an empty field");
+        SetItemText(1102, "secret");
+        SetChecked(1104, true);
+        SetChecked(1106, true);
+        SetItemText(1107, "Multi-line edit\nsecond line");
+        PopupAdd(1108, "Blowfish");
+        PopupAdd(1108, "DES");
+        PopupSelect(1108, 0);
+        ComboAddItem(1109, "smtp.example.org");
+        SetItemText(1109, "smtp.example.org");
+        ListSetColumns(1110,
+                       {{"Extension", 12, LListColumnText | kLListColumnEditable, false},
+                        {"Description", 0, LListColumnText, true}},
+                       nullptr);
+        ListAddRow(1110, "zip");
+        ListAddRow(1110, "jpg");
+        SetProgressValue(1111, 65);
+        EnableItem(1112, false);
+    }
+};
+
+void Gallery(LScreenshots& studio) {
+    GalleryDialog dialog;
+    studio.WhenShown("controls", WindowOf(studio, dialog), {},
+                     [&dialog] { dialog.Close(kLCommandCancel); });
+    dialog.DoModal(nullptr);
+}
+
 void Chooser(LScreenshots& studio) {
     const std::string folder =
         (std::filesystem::temp_directory_path() / "zel-screenshots").string();
@@ -204,5 +262,6 @@ void LScreenshotScenes(LScreenshots& studio) {
     MessageBoxes(studio);
     ProgressWindows(studio);
     Frames(studio);
+    Gallery(studio);
     Chooser(studio);
 }
