@@ -41,7 +41,6 @@ LQtWindow::LQtWindow(LWindow& window, QWidget* parent, LWindowForm windowForm)
     : QWidget(parent, windowForm == LWindowForm::Sheet ? Qt::Sheet : Qt::Dialog),
       model(window),
       form(windowForm) {
-    setAttribute(Qt::WA_DeleteOnClose, false);
     if (form == LWindowForm::Modal) {
         setWindowModality(Qt::ApplicationModal);
     } else if (form == LWindowForm::Sheet) {
