@@ -16,7 +16,7 @@ constexpr ResultPrefix kResults[] = {
     {"Command Not Specified.", LExitUsage},
     {"API Test Fail (No data).", LExitUsage},
     {"Encryption aborted due to errors.", LExitFailed},
-    {"Decryption aborted due to errors.", LExitFailed},
+    {"Decryption aborted due to errors", LExitFailed},
     {"Invalid Password", LExitFailed},
     {"Not a valid ZEL or CRY file", LExitFailed},
     {"Hash is not valid.", LExitFailed},

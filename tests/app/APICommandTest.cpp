@@ -44,8 +44,7 @@ TEST(HandleAPICommand, AnswersItsOwnWords) {
 TEST(HandleAPICommand, OwnWordsAreCaseSensitiveAndGoOnToTheInterpreter) {
     for (const char* word : {"-Version", "-TESTAPI"}) {
         Answer answer = Handle({word, "x"});
-        EXPECT_EQ(answer.text,
-                  std::string("Error. The command ") + word + " is not available yet.");
+        EXPECT_EQ(answer.text, std::string("Error. Unknown command:") + word + ".");
     }
 }
 
