@@ -8,6 +8,8 @@ A case is a list of lines, read top to bottom. TEXT may hold the escapes \\n, \\
     file PATH TEXT         creates a file (and its folders) holding TEXT
     dir PATH               creates a folder with its parents
     link PATH TARGET       creates a symbolic link
+    fifo PATH              creates a named pipe
+    remove PATH            removes a file
     tree PATH N SIZE       creates N files of SIZE random bytes in nested folders below PATH
     zel WORD...            runs zel with the words (split as a POSIX shell would)
     zel-pty WORD...        runs zel on a pseudo-terminal of its own, for expect and send
@@ -25,6 +27,7 @@ A case is a list of lines, read top to bottom. TEXT may hold the escapes \\n, \\
     same PATH PATH         two trees are identical: contents, links and empty folders
     lists ZIP NAME...      the zip archive holds exactly the entries NAME... (any order)
     empty PATH             the folder is empty
+    tmp-empty              the private temporary folder (ZEL_TMPDIR) is empty
     setting-is SECTION KEY V   the user setting holds V
     remember-setting SECTION KEY / setting-unchanged SECTION KEY
 Each case runs in a fresh folder with its own settings, data and temporary folders, with no
@@ -218,6 +221,13 @@ def main():
                 os.makedirs(at(rest), exist_ok=True)
             elif verb == "link":
                 os.symlink(args[1], at(args[0]))
+            elif verb == "fifo":
+                os.mkfifo(at(rest))
+            elif verb == "remove":
+                os.unlink(at(rest))
+            elif verb == "tmp-empty":
+                if os.listdir(env["ZEL_TMPDIR"]):
+                    fail(case, no, f"left behind: {os.listdir(env['ZEL_TMPDIR'])}")
             elif verb == "tree":
                 make_tree(at(args[0]), int(args[1]), int(args[2]))
             elif verb == "exists":
