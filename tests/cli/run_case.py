@@ -16,6 +16,7 @@ A case is a list of lines, read top to bottom. TEXT may hold the escapes \\n, \\
     expect TEXT            the pseudo-terminal shows TEXT (waits up to 60 s)
     send TEXT              types TEXT on the pseudo-terminal
     interrupt              presses Ctrl-C on the pseudo-terminal
+    wait MS                waits MS milliseconds, reading the pseudo-terminal meanwhile
     end                    waits for the pseudo-terminal run to end
     status N               the last run exited with N
     stdout TEXT            the last run printed exactly TEXT and a line end on standard output
@@ -204,6 +205,10 @@ def main():
                     fail(case, no, f"terminal never showed {rest!r}; it showed {session.seen!r}")
             elif verb == "send":
                 os.write(session.fd, unescape(rest).encode())
+            elif verb == "wait":
+                deadline = time.time() + int(rest) / 1000
+                while time.time() < deadline:
+                    session.pump(0.05)
             elif verb == "interrupt":
                 os.write(session.fd, b"\x03")
             elif verb == "end":
