@@ -217,3 +217,24 @@ TEST_F(ZipPack, OddNamesArePackedAndRestoredAsThemselves) {
         std::filesystem::remove_all(restored / "one");
     }
 }
+
+// Files under two top-level folders go into one archive in two steps, each with its own
+// working folder.
+TEST_F(ZipPack, TwoTopLevelFoldersArePackedInTwoSteps) {
+    std::string pattern = "/var/tmp/zeltest-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    LTempFolder other(pattern);
+    ASSERT_NE(LCompressionGroupKey(source.Path()), LCompressionGroupKey(other.Path()));
+    LCryptData data;
+    data.zipPath = archive;
+    for (const std::string& file : {source / "a/x.txt", other.Path() + "/b/y.txt"}) {
+        Write(file, "x");
+        data.zipFiles.push_back(file);
+        LCompressionGroupAdd(data.zipGroups, file);
+    }
+    ASSERT_EQ(data.zipGroups.GetCount(), 2u);
+    ASSERT_EQ(LCompressionPackByGroups(process, data), LProcessResultSuccess);
+    EXPECT_THAT(ZipNames(archive), ElementsAre("x.txt", "y.txt"));
+    // Each step starts its progress afresh.
+    EXPECT_THAT(process.progress, ElementsAre(0.0, 0.0, 0.0, 0.0));
+}
