@@ -68,7 +68,11 @@ int main(int argc, char** argv) {
     {
         LTerminalHost host;
         if (!host.HasTerminal() && !LSelfDecryptInOwnWindow()) {
-            return LSelfDecryptRelaunch(program, arguments) ? 0 : 1;
+            if (LSelfDecryptRelaunch(program, arguments)) {
+                return 0;
+            }
+            std::fprintf(stderr, "There is no terminal to ask for the password on.\n");
+            return 1;
         }
         LUIHostScope scope(host);
         status = Decrypt(bundle, destination);
