@@ -27,8 +27,10 @@ build: configure
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) --timeout 300
 
+# Without ARGS and without a display: a short demonstration on the files in samples/.
 run: build
-	@$(BUILD)/bin/zel $(ARGS)
+	@if [ -z "$(ARGS)" ] && [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+		scripts/demo $(BUILD)/bin/zel; else $(BUILD)/bin/zel $(ARGS); fi
 
 bench: build
 	@$(BUILD)/bench/zel_bench
