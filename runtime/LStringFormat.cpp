@@ -17,7 +17,7 @@ bool IsFloatConversion(char letter) {
 }
 
 // Collects the width and precision after "%" into spec. Only one "." is handed on, so the C
-// library always sees a well-formed specification.
+// library always sees a well-formed conversion.
 const char* CollectWidth(const char* p, std::string& spec) {
     size_t collected = 0;
     bool seenDot = false;

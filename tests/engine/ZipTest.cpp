@@ -153,7 +153,7 @@ TEST_F(ZipPack, ByGroupsStoresPathsBelowTheWorkingFolder) {
     EXPECT_THAT(process.progress, ElementsAre(0.0, 0.0, 1.0 / 3, 2.0 / 3));
 }
 
-// The Part 2.3 example: a file inside a chosen folder keeps the folder's name,
+// Packing by chosen item: a file inside a chosen folder keeps the folder's name,
 // a chosen file is stored by its name.
 TEST_F(ZipPack, ByItemStoresPathsBelowTheChosenItem) {
     LCryptData data;
