@@ -17,7 +17,7 @@ struct LChildSpec {
     LChildStream output = LChildStream::Inherit;
 };
 
-// A running command. The pipes exist when the spec asked for them.
+// A running command. The pipes exist when the LChildSpec asked for them.
 struct LChild {
     pid_t pid = -1;
     int inputFd = -1;   // write end of the command's standard input
