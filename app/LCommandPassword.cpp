@@ -1,6 +1,6 @@
 #include "LCommandPassword.h"
 
-#include "LDecryptPasswordDialog.h"
+#include "LDecryptSetup.h"
 #include "LEncryptPasswordDialog.h"
 
 #include <cstdio>
@@ -9,15 +9,10 @@
 namespace {
 
 bool AskPassword(std::string& password, bool encryption) {
-    if (encryption) {
-        LEncryptPasswordDialog dialog;
-        if (!dialog.DoModal(nullptr)) {
-            return false;
-        }
-        password = dialog.Password();
-        return true;
+    if (!encryption) {
+        return LDecryptSettlePassword(password);
     }
-    LDecryptPasswordDialog dialog;
+    LEncryptPasswordDialog dialog;
     if (!dialog.DoModal(nullptr)) {
         return false;
     }

@@ -13,3 +13,6 @@ bool LFileIsRegular(const std::string& path);
 
 // True if path itself is a symbolic link.
 bool LFileIsLink(const std::string& path);
+
+// True if both paths exist and lie on the same file system (so a rename between them works).
+bool LSameFileSystem(const std::string& a, const std::string& b);

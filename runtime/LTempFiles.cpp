@@ -1,5 +1,6 @@
 #include "LTempFiles.h"
 
+#include "LFileStatus.h"
 #include "LPath.h"
 
 #include <fcntl.h>
@@ -19,13 +20,6 @@ std::string MakeTempFolder(const std::string& folder, const std::string& prefix)
     // mkdtemp asks for 0700; make sure a narrow umask left the owner able to use it.
     chmod(path.c_str(), 0700);
     return path;
-}
-
-bool SameFileSystem(const std::string& a, const std::string& b) {
-    struct stat statusA {};
-    struct stat statusB {};
-    return stat(a.c_str(), &statusA) == 0 && stat(b.c_str(), &statusB) == 0 &&
-           statusA.st_dev == statusB.st_dev;
 }
 
 }  // namespace
@@ -53,7 +47,7 @@ std::string LFolderCreateTempBeside(const std::string& outputPath) {
     std::string parent = LPathGetFolder(outputPath);
     const std::string folder = parent.empty() ? std::string(".") : parent;
     struct stat status {};
-    if (stat(folder.c_str(), &status) != 0 || SameFileSystem(folder, LTempRoot())) {
+    if (stat(folder.c_str(), &status) != 0 || LSameFileSystem(folder, LTempRoot())) {
         return LFolderCreateTemp();
     }
     return MakeTempFolder(folder, ".");

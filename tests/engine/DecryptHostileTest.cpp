@@ -114,7 +114,7 @@ TEST_F(DecryptHostile, LinksAlreadyInTheDestinationAreNotWrittenThrough) {
     File(container, "/x/d/keep.txt", "through");
     Save(data.containerPath, container);
     EXPECT_EQ(Run(), LProcessResultSuccess);
-    EXPECT_EQ(ReadText(Dest("keep.txt")), "replaced");
+    EXPECT_EQ(ReadAll(Dest("keep.txt")), "replaced");
     EXPECT_FALSE(std::filesystem::is_symlink(Dest("keep.txt")));
     EXPECT_EQ(data.leftOut.size(), 2u);
 }
@@ -122,7 +122,7 @@ TEST_F(DecryptHostile, LinksAlreadyInTheDestinationAreNotWrittenThrough) {
 // A link entry never replaces what exists; one that already points the same way
 // is fine.
 TEST_F(DecryptHostile, LinksAreNotCreatedOverExistingNames) {
-    WriteText(Dest("taken"), "mine");
+    WriteAll(Dest("taken"), "mine");
     symlink("same target", Dest("same").c_str());
     ContainerBytes container = Header(3);
     Link(container, "/x/taken", Outside());
@@ -209,7 +209,7 @@ TEST_F(DecryptHostile, ASizeBeyondTheDataRestoresWhatIsThere) {
     Save(data.containerPath, container);
     EXPECT_EQ(Run(), LProcessResultSuccess);
     EXPECT_EQ(std::filesystem::file_size(Dest("short.bin")), 8192u);
-    EXPECT_EQ(ReadText(Dest("short.bin")).substr(0, 4), std::string("abc\0", 4));
+    EXPECT_EQ(ReadAll(Dest("short.bin")).substr(0, 4), std::string("abc\0", 4));
     EXPECT_THAT(data.leftOut, ElementsAre("\"" + Dest("short.bin") +
                                           "\" is incomplete: the container holds 8192 of its " +
                                           std::to_string(tenGigabytes) + " bytes."));

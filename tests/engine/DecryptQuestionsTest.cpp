@@ -24,8 +24,8 @@ class DecryptOverwrite : public DecryptTest {
 protected:
     DecryptOverwrite() {
         TwoFiles(data.containerPath);
-        WriteText(Dest("a.txt"), "old a");
-        WriteText(Dest("b.txt"), "old b");
+        WriteAll(Dest("a.txt"), "old a");
+        WriteAll(Dest("b.txt"), "old b");
     }
     std::vector<std::string> Prompts() const {
         std::vector<std::string> texts;
@@ -47,8 +47,8 @@ TEST_F(DecryptOverwrite, NoWithTheTickKeepsBothAfterOnePrompt) {
     EXPECT_THAT(Prompts(), ElementsAre(Prompt("a.txt")));
     EXPECT_EQ(host.MessageBoxes()[0].buttons,
               (std::vector<std::string>{"Overwrite", "No", "Cancel"}));
-    EXPECT_EQ(ReadText(Dest("a.txt")), "old a");
-    EXPECT_EQ(ReadText(Dest("b.txt")), "old b");
+    EXPECT_EQ(ReadAll(Dest("a.txt")), "old a");
+    EXPECT_EQ(ReadAll(Dest("b.txt")), "old b");
     EXPECT_THAT(data.leftOut, IsEmpty());
 }
 
@@ -56,23 +56,23 @@ TEST_F(DecryptOverwrite, OverwriteWithTheTickReplacesBothAfterOnePrompt) {
     host.Answer(0, true);
     EXPECT_EQ(Run(), LProcessResultSuccess);
     EXPECT_THAT(Prompts(), ElementsAre(Prompt("a.txt")));
-    EXPECT_EQ(ReadText(Dest("a.txt")), "new a");
-    EXPECT_EQ(ReadText(Dest("b.txt")), "new b");
+    EXPECT_EQ(ReadAll(Dest("a.txt")), "new a");
+    EXPECT_EQ(ReadAll(Dest("b.txt")), "new b");
 }
 
 TEST_F(DecryptOverwrite, WithoutTheTickEveryNameIsAsked) {
     host.Answer(1).Answer(0);
     EXPECT_EQ(Run(), LProcessResultSuccess);
     EXPECT_THAT(Prompts(), ElementsAre(Prompt("a.txt"), Prompt("b.txt")));
-    EXPECT_EQ(ReadText(Dest("a.txt")), "old a");
-    EXPECT_EQ(ReadText(Dest("b.txt")), "new b");
+    EXPECT_EQ(ReadAll(Dest("a.txt")), "old a");
+    EXPECT_EQ(ReadAll(Dest("b.txt")), "new b");
 }
 
 TEST_F(DecryptOverwrite, CancelStopsTheRunAndKeepsTheFile) {
     host.Answer(2);
     EXPECT_EQ(Run(), LProcessResultStopped);
-    EXPECT_EQ(ReadText(Dest("a.txt")), "old a");
-    EXPECT_EQ(ReadText(Dest("b.txt")), "old b");
+    EXPECT_EQ(ReadAll(Dest("a.txt")), "old a");
+    EXPECT_EQ(ReadAll(Dest("b.txt")), "old b");
     EXPECT_THAT(recorder.errors, IsEmpty());
 }
 
@@ -80,8 +80,8 @@ TEST_F(DecryptOverwrite, QuietRunsOverwriteWithoutAsking) {
     data.quiet = 1;
     EXPECT_EQ(Run(), LProcessResultSuccess);
     EXPECT_THAT(host.MessageBoxes(), IsEmpty());
-    EXPECT_EQ(ReadText(Dest("a.txt")), "new a");
-    EXPECT_EQ(ReadText(Dest("b.txt")), "new b");
+    EXPECT_EQ(ReadAll(Dest("a.txt")), "new a");
+    EXPECT_EQ(ReadAll(Dest("b.txt")), "new b");
 }
 
 // A dangling link counts as something that exists; overwriting replaces the
@@ -93,7 +93,7 @@ TEST_F(DecryptOverwrite, ADanglingLinkIsAskedAboutAndReplaced) {
     EXPECT_EQ(Run(), LProcessResultSuccess);
     EXPECT_THAT(Prompts(), ElementsAre(Prompt("a.txt")));
     EXPECT_FALSE(std::filesystem::is_symlink(Dest("a.txt")));
-    EXPECT_EQ(ReadText(Dest("a.txt")), "new a");
+    EXPECT_EQ(ReadAll(Dest("a.txt")), "new a");
 }
 
 // Where the destination comes from when the caller gave none.
@@ -113,7 +113,7 @@ protected:
 TEST_F(DecryptDestination, TypeOneRestoresBesideTheContainer) {
     LUserSettingSet("Crypto", "OutputLocationType", 1);
     EXPECT_EQ(Run(), LProcessResultSuccess);
-    EXPECT_EQ(ReadText(root / "a.txt"), "new a");
+    EXPECT_EQ(ReadAll(root / "a.txt"), "new a");
     EXPECT_THAT(host.Choosers(), IsEmpty());
 }
 
@@ -121,7 +121,7 @@ TEST_F(DecryptDestination, TypeTwoUsesTheConfiguredFolderAndMakesIt) {
     LUserSettingSet("Crypto", "OutputLocationType", 2);
     LUserSettingSet("Crypto", "OutputLocation", root / "configured/deeper");
     EXPECT_EQ(Run(), LProcessResultSuccess);
-    EXPECT_EQ(ReadText(root / "configured/deeper/b.txt"), "new b");
+    EXPECT_EQ(ReadAll(root / "configured/deeper/b.txt"), "new b");
 }
 
 TEST_F(DecryptDestination, TypeZeroAsksStartingInTheLastFolderAndRemembersTheChoice) {
@@ -134,7 +134,7 @@ TEST_F(DecryptDestination, TypeZeroAsksStartingInTheLastFolderAndRemembersTheCho
     EXPECT_EQ(host.Choosers()[0].folder, root / "src");
     EXPECT_EQ(host.Choosers()[0].parent, nullptr);
     EXPECT_EQ(LastOutputFolder(), root / "dest");
-    EXPECT_EQ(ReadText(Dest("a.txt")), "new a");
+    EXPECT_EQ(ReadAll(Dest("a.txt")), "new a");
 }
 
 TEST_F(DecryptDestination, SelfDecryptAsksWhateverTheLocationType) {
@@ -143,7 +143,7 @@ TEST_F(DecryptDestination, SelfDecryptAsksWhateverTheLocationType) {
     host.Choose({root / "dest"});
     EXPECT_EQ(Run(), LProcessResultSuccess);
     EXPECT_EQ(host.Choosers().size(), 1u);
-    EXPECT_EQ(ReadText(Dest("a.txt")), "new a");
+    EXPECT_EQ(ReadAll(Dest("a.txt")), "new a");
 }
 
 TEST_F(DecryptDestination, AnEmptyConfiguredFolderAsksAndCancelStops) {
@@ -163,7 +163,7 @@ TEST_F(DecryptTest, AsksForAMissingPassword) {
         .Type(101, "secret")
         .Click(kLCommandOK);
     EXPECT_EQ(Run(), LProcessResultSuccess);
-    EXPECT_EQ(ReadText(Dest("a.txt")), "new a");
+    EXPECT_EQ(ReadAll(Dest("a.txt")), "new a");
     EXPECT_EQ(data.password, "");
 }
 
@@ -186,7 +186,7 @@ TEST_F(DecryptTest, WrongPasswordSaysSoAndWritesNothing) {
 
 TEST_F(DecryptTest, MissingOrForeignFilesFailWithoutAMessage) {
     EXPECT_EQ(Run(), LProcessResultFailed);  // no container at the path
-    WriteText(data.containerPath, "PK\3\4 not a container at all, just some bytes........");
+    WriteAll(data.containerPath, "PK\3\4 not a container at all, just some bytes........");
     EXPECT_EQ(Run(), LProcessResultFailed);
     data.containerPath.clear();
     EXPECT_EQ(Run(), LProcessResultFailed);
@@ -202,9 +202,9 @@ TEST_F(DecryptTest, TheDestinationIsFollowedOnceAndMustBeAFolder) {
     symlink((root / "dest").c_str(), (root / "linked").c_str());
     data.destination = root / "linked";
     EXPECT_EQ(Run(), LProcessResultSuccess);
-    EXPECT_EQ(ReadText(Dest("a.txt")), "new a");
+    EXPECT_EQ(ReadAll(Dest("a.txt")), "new a");
 
-    WriteText(root / "file", "");
+    WriteAll(root / "file", "");
     data.destination = root / "file";
     EXPECT_EQ(Run(), LProcessResultFailed);
     const std::string message =

@@ -117,7 +117,7 @@ TEST_F(DecryptTest, ReportsStatusAndWeightedProgress) {
     EXPECT_THAT(recorder.progress,
                 ::testing::ElementsAre(0.0, ::testing::DoubleEq(0.5 * 500 / blocks),
                                        ::testing::DoubleEq(0.5 * 1000 / blocks), 0.5, 1.0));
-    EXPECT_EQ(ReadText(Dest("big.bin")), big);
+    EXPECT_EQ(ReadAll(Dest("big.bin")), big);
 }
 
 // A container of folder entries only restores the folders and succeeds after no
@@ -149,7 +149,7 @@ TEST_F(DecryptTest, AFolderThatRefusesWritesIsReportedAndTheRunGoesOn) {
     EXPECT_THAT(data.leftOut,
                 ::testing::ElementsAre("\"" + Dest("locked/a.txt") +
                                        "\" could not be written: Permission denied."));
-    EXPECT_EQ(ReadText(Dest("open/b.txt")), "b");
+    EXPECT_EQ(ReadAll(Dest("open/b.txt")), "b");
     EXPECT_TRUE(std::filesystem::is_empty(Dest("locked")));
     chmod(Dest("locked").c_str(), 0755);
 }

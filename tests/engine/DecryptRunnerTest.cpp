@@ -16,14 +16,14 @@ protected:
 };
 
 TEST_F(DecryptUnderWindow, RestoresAndAsksFromWithinTheWindow) {
-    WriteText(Dest("a.txt"), "old");
+    WriteAll(Dest("a.txt"), "old");
     ContainerBytes container;
     container.Header(1, 0, kSecretMD5).FileEntry(0, "/x/a.txt", "new", 0, "secret");
     Save(data.containerPath, container);
     host.Answer(0);
     EXPECT_EQ(RunUnderWindow(), LProcessResultSuccess);
     EXPECT_THAT(host.Log(), ElementsAre("window: Decrypting files", HasSubstr("already exists")));
-    EXPECT_EQ(ReadText(Dest("a.txt")), "new");
+    EXPECT_EQ(ReadAll(Dest("a.txt")), "new");
 }
 
 TEST_F(DecryptUnderWindow, AWrongPasswordIsShownInABox) {
@@ -39,7 +39,7 @@ TEST_F(DecryptUnderWindow, AWrongPasswordIsShownInABox) {
 // of the large one's name keeps its content, and nothing else is left behind.
 TEST_F(DecryptUnderWindow, CancelDuringALargeFileKeepsTheOlderFile) {
     data.quiet = 1;
-    WriteText(Dest("big.bin"), "old content");
+    WriteAll(Dest("big.bin"), "old content");
     ContainerBytes container;
     container.Header(2, 0, kSecretMD5)
         .FileEntry(0, "/x/first.txt", "first", 0, "secret")

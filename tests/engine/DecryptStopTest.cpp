@@ -8,7 +8,7 @@ using ::testing::IsEmpty;
 // temporary file is left.
 TEST_F(DecryptTest, StopDuringALargeFileKeepsTheOlderFile) {
     data.quiet = 1;
-    WriteText(Dest("big.bin"), "old content");
+    WriteAll(Dest("big.bin"), "old content");
     ContainerBytes container;
     container.Header(3, 1, kSecretMD5)
         .FileEntry(0, "/x/first.txt", "first", 1, "secret")

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TestFiles.h"
+
 #include "ContainerBytes.h"
 #include "LContainerHeader.h"
 #include "LContainerWriter.h"
@@ -27,17 +29,6 @@
 #include <vector>
 
 namespace decrypt_test {
-
-inline std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-inline void WriteText(const std::string& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
 
 inline std::string Pattern(size_t length, unsigned seed = 1) {
     std::string text(length, '\0');
@@ -104,7 +95,7 @@ inline Tree Snapshot(const std::string& root) {
         } else if (entry.is_directory()) {
             tree[name] = "dir";
         } else {
-            tree[name] = "file:" + ReadText(entry.path().string());
+            tree[name] = "file:" + ReadAll(entry.path().string());
         }
     }
     return tree;
@@ -139,7 +130,7 @@ protected:
         for (const char* name : {"src", "dest", "outside"}) {
             std::filesystem::create_directory(root / name);
         }
-        WriteText(root / "outside/keep.txt", "outside");
+        WriteAll(root / "outside/keep.txt", "outside");
         data.containerPath = root / "c.zel";
         data.destination = root / "dest";
         data.password = "secret";
@@ -158,7 +149,7 @@ protected:
 
     std::string Source(const std::string& name, const std::string& content) {
         const std::string path = root / ("src/" + name);
-        WriteText(path, content);
+        WriteAll(path, content);
         return path;
     }
 

@@ -1,6 +1,7 @@
 #include "ContainerBytes.h"
 #include "EncryptFixture.h"
 #include "LFileChooser.h"
+#include "LFileStatus.h"
 #include "LUserSettings.h"
 
 #include <fcntl.h>
@@ -12,17 +13,6 @@
 using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-
-namespace {
-
-bool SameFileSystem(const std::string& a, const std::string& b) {
-    struct stat statusA {};
-    struct stat statusB {};
-    return stat(a.c_str(), &statusA) == 0 && stat(b.c_str(), &statusB) == 0 &&
-           statusA.st_dev == statusB.st_dev;
-}
-
-}  // namespace
 
 // The bytes of a small tree equal the layout worked out here by hand: the
 // top-level file first, then the folders newest first, each followed by the
@@ -166,7 +156,7 @@ TEST_F(EncryptTest, WritesToAFolderOnAnotherFileSystem) {
         GTEST_SKIP() << "no /dev/shm";
     }
     const std::string target = pattern;
-    if (SameFileSystem(target, temp.Path())) {
+    if (LSameFileSystem(target, temp.Path())) {
         std::filesystem::remove_all(target);
         GTEST_SKIP() << "/dev/shm is on the file system of the temporary root";
     }

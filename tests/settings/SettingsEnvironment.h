@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TestFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -38,14 +40,9 @@ protected:
         setenv(name.c_str(), value.c_str(), 1);
     }
 
-    static std::string ReadFile(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream content;
-        content << in.rdbuf();
-        return content.str();
-    }
+    static std::string ReadFile(const std::string& path) { return ReadAll(path); }
     static void WriteFile(const std::string& path, const std::string& content) {
-        std::ofstream(path, std::ios::binary) << content;
+        WriteAll(path, content);
     }
 
     TestFolder folder;
